@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgeographiclib-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
-  libgl-dev
+  libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev
   fonts-dejavu-core
 )
 
