@@ -1,0 +1,57 @@
+#pragma once
+// The world map: which area contains a point, which areas lie near it, and polygon crossings.
+// Positions are decimal degrees, longitude east-positive and latitude north-positive.
+// Areas are named by the agreement's symbols ("F", "POR", "AZR", "XWB", "CHN", ...).
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ondrell {
+
+struct NearArea {
+    std::string symbol;
+    double km = 0; // geodesic distance on WGS84 from the point to the area's nearest boundary
+};
+
+class WorldMap {
+  public:
+    ~WorldMap();
+    WorldMap(WorldMap &&) noexcept;
+    WorldMap &operator=(WorldMap &&) noexcept;
+
+    // Loads a map file written by the map converter; nullopt with a reason in *error on failure.
+    static std::optional<WorldMap> Load(const std::string &path, std::string *error);
+
+    // Symbol of the area containing the point, or "" when it lies in the sea.
+    std::string AreaAt(double lon, double lat) const;
+
+    // Areas whose boundary lies within radiusKm of the point, nearest first, at most maxCount.
+    // The area containing the point (if any) is among them with its distance to its own boundary.
+    std::vector<NearArea> NearAreas(double lon, double lat, double radiusKm = 1000.0, std::size_t maxCount = 10) const;
+
+    // Every symbol the map holds.
+    std::vector<std::string> Symbols() const;
+
+    struct Impl;
+
+  private:
+    explicit WorldMap(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
+};
+
+// Where the program looks for its map: $ONDRELL_MAP_FILE when set, else "ondrell.map" beside the
+// executable (exeDir is the executable's folder).
+std::string DefaultMapPath(const std::string &exeDir);
+
+struct Crossing {
+    int p = 0; // segment p -> p+1 crosses segment q -> q+1 (0-based point indices)
+    int q = 0;
+};
+
+// Crossings of the closed polygon through points (lon, lat): non-adjacent segments that intersect,
+// and repeated points. The caller passes the points with the closing point already appended.
+std::vector<Crossing> PolygonCrossings(const std::vector<std::pair<double, double>> &points);
+
+} // namespace ondrell
