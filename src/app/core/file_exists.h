@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace ondrell {
+
+// True when the path (which may hold the wildcards * and ?) names at least one entry that is not a
+// folder; false for folders, missing entries and any error while asking.
+bool FileExists(const std::string &path);
+
+} // namespace ondrell
