@@ -1,5 +1,7 @@
 #include "notice/capture.h"
 
+#include "app/core/user_name.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -339,8 +341,7 @@ CaptureStamp CaptureStamp::Now() {
     char date[16];
     std::snprintf(date, sizeof date, "%04d-%02u-%02u", static_cast<int>(today.year()),
                   static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
-    const char *user = std::getenv("USER");
-    return {date, user ? std::string(user).substr(0, 8) : std::string()};
+    return {date, CurrentUserName()};
 }
 
 void CaptureNotice(const FormView &form, NoticeRecord &record, CaptureCode code, const CaptureStamp &stamp) {
