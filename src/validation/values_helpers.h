@@ -1,0 +1,21 @@
+#pragma once
+// Date readings of the value rules: the record's dates, calendar-month addition and today.
+
+#include <chrono>
+#include <optional>
+#include <string_view>
+
+namespace ondrell {
+
+// A record date as captured: year, month and day joined by "-" ("2026-03-31", "2026-3-1").
+// Nothing when the text is not three numbers naming an existing calendar date.
+std::optional<std::chrono::year_month_day> ReadRecordDate(std::string_view text);
+
+// The same day number `months` calendar months later, clipped to the last day of a shorter month
+// (2026-11-30 plus 3 months is 2027-02-28).
+std::chrono::year_month_day AddCalendarMonths(std::chrono::year_month_day date, int months);
+
+// The current local date.
+std::chrono::year_month_day LocalToday();
+
+} // namespace ondrell
