@@ -1,0 +1,259 @@
+#include "validation/applicability_table.h"
+
+#include "notice/vocabulary.h"
+#include "validation/antenna.h"
+#include "validation/applicability_items.h"
+#include "validation/mandatory_texts.h"
+
+#include <algorithm>
+#include <string>
+
+namespace ondrell {
+namespace {
+
+// How a row decides what to report.
+enum class RowKind {
+    Item,         // one message when the item is given
+    TestPoints,   // t_nb_test_pts, then one message per visited test point whose flag is set
+    ContourSlots, // one message per given allotment contour slot, in slot order
+    TargetOnAdd,  // t_trg_adm_ref_id given on an ADD notice; the action follows the text
+};
+
+// One group's use of a row: its position in the group's order (0: not tested), the notice type
+// it is limited to or exempts, and a text that replaces the row's own for this group.
+struct Cell {
+    int position = 0;
+    std::string_view onlyType = {};
+    std::string_view exceptType = {};
+    std::string_view text = {};
+};
+
+struct Row {
+    RowKind kind;
+    std::string_view text;
+    ItemTest given;
+    Cell cells[4]; // indexed by CarryColumn
+};
+
+constexpr std::string_view kContourIdNotCarried = " : t_contour_id should not be notified for a ";
+constexpr std::string_view kTestPointNotCarried = " : t_long and t_lat should not be notified for a ";
+constexpr std::string_view kTargetOnAddTail = "; t_adm_ref_id is used as the identifier of the target";
+
+bool SiteGiven(const NoticeRecord &r) {
+    return SitePositionGiven(r);
+}
+bool CoordGiven(const NoticeRecord &r) {
+    return CoordinationGiven(r);
+}
+bool AttnHGiven(const NoticeRecord &r) {
+    return PatternGiven(r, AntennaPattern::AttenuationH);
+}
+bool AttnVGiven(const NoticeRecord &r) {
+    return PatternGiven(r, AntennaPattern::AttenuationV);
+}
+bool EffHgtGiven(const NoticeRecord &r) {
+    return PatternGiven(r, AntennaPattern::EffectiveHeight);
+}
+bool AnyContourSlot(const NoticeRecord &) {
+    return true;
+} // the slots are tested one by one
+
+constexpr auto GS1 = notice_type::GS1;
+constexpr auto TB2 = notice_type::TB2;
+constexpr auto TB3 = notice_type::TB3;
+using R = NoticeRecord;
+using P = PlanningGroup;
+using A = AllotmentGroup;
+using S = SubAreaGroup;
+
+// Columns: assignment (GS1, GT1), allotment (GS2, GT2), sub-area (GA1), administrative (TB2,
+// TB3, TB5). Two rows may share a position: they then run in table order (the allotment
+// contour slots follow t_nb_sub_areas).
+constexpr Row kNotCarried[] = {
+    {RowKind::Item,
+     " : t_adm_ref_id should not be notified for a ",
+     Has<&R::t_adm_ref_id>,
+     {{}, {}, {}, {1}}},
+    {RowKind::TargetOnAdd,
+     "t_trg_adm_ref_id should not be notified for a ",
+     Has<&R::t_trg_adm_ref_id>,
+     {{2}, {}, {}, {}}},
+    {RowKind::Item,
+     " : t_site_name should not be notified for a ",
+     Has<&R::t_site_name>,
+     {{}, {1}, {1}, {2}}},
+    {RowKind::Item, " : t_site_alt should not be notified for a ", Has<&R::t_site_alt>, {{}, {2}, {2}, {3}}},
+    {RowKind::Item, " : t_long t_lat should not be notified for a ", SiteGiven, {{}, {3}, {3}, {4}}},
+    {RowKind::Item,
+     " : t_erp_h_dbw should not be notified for a ",
+     Has<&R::t_erp_h_dbw>,
+     {{}, {4}, {4}, {5}}},
+    {RowKind::Item,
+     " : t_erp_v_dbw should not be notified for a ",
+     Has<&R::t_erp_v_dbw>,
+     {{}, {5}, {5}, {6}}},
+    {RowKind::Item,
+     " : t_erp_beam_tilt_dbw should not be notified for a ",
+     Has<&R::t_erp_beam_tilt_dbw>,
+     {{10, GS1}, {6}, {27}, {7}}},
+    {RowKind::Item,
+     " : t_beam_tilt_angle should not be notified for a ",
+     Has<&R::t_beam_tilt_angle>,
+     {{11, GS1}, {7}, {28}, {8}}},
+    {RowKind::Item,
+     " : t_eff_hgtmax should not be notified for a ",
+     Has<&R::t_eff_hgtmax>,
+     {{}, {8}, {6}, {9}}},
+    {RowKind::Item, " : t_hgt_agl should not be notified for a ", Has<&R::t_hgt_agl>, {{}, {9}, {7}, {10}}},
+    {RowKind::Item,
+     " : <COORD> or <COORDINATION> should not be notified for a ",
+     CoordGiven,
+     {{}, {}, {8}, {11, {}, TB3}}},
+    {RowKind::Item, " : <ANT_DIAGR_H> should not be notified for a ", AttnHGiven, {{}, {10}, {9}, {12}}},
+    {RowKind::Item, " : <ANT_DIAGR_V> should not be notified for a ", AttnVGiven, {{}, {11}, {10}, {13}}},
+    {RowKind::Item, " : <ANT_HGT> should not be notified for a ", EffHgtGiven, {{}, {12}, {11}, {14}}},
+    {RowKind::Item,
+     " : t_associated_adm_allot_id should not be notified for a ",
+     HasPlanning<&P::t_associated_adm_allot_id>,
+     {{}, {13}, {12}, {15}}},
+    {RowKind::Item,
+     " : t_associated_allot_sfn_id should not be notified for a ",
+     HasPlanning<&P::t_associated_allot_sfn_id>,
+     {{}, {14}, {}, {16}}},
+    {RowKind::TestPoints,
+     " : t_nb_test_pts should not be notified for a ",
+     HasSubArea<&S::t_nb_test_pts>,
+     {{6}, {15}, {}, {17}}},
+    {RowKind::Item,
+     " : t_assgn_code should not be notified for a ",
+     Has<&R::t_assgn_code>,
+     {{}, {16}, {}, {18}}},
+    {RowKind::Item, kContourIdNotCarried, HasSubArea<&S::t_contour_id>, {{7}, {17}, {}, {19}}},
+    {RowKind::Item,
+     " : t_sys_var should not be notified for a ",
+     Has<&R::t_sys_var>,
+     {{8, GS1}, {18}, {16}, {20}}},
+    {RowKind::Item,
+     " : t_rx_mode should not be notified for a ",
+     HasPlanning<&P::t_rx_mode>,
+     {{9, GS1}, {19}, {17}, {21}}},
+    {RowKind::Item,
+     " : t_op_agcy should not be notified for a ",
+     Has<&R::t_op_agcy>,
+     {{}, {20}, {18}, {22, {}, TB2}}},
+    {RowKind::Item,
+     " : t_d_inuse should not be notified for a ",
+     Has<&R::t_d_inuse>,
+     {{}, {21}, {19}, {23, {}, TB2}}},
+    {RowKind::Item,
+     " : t_addr_code should not be notified for a ",
+     Has<&R::t_addr_code>,
+     {{}, {22}, {20}, {24, {}, TB2}}},
+    {RowKind::Item,
+     " : t_op_hh_fr should not be notified for a ",
+     Has<&R::t_op_hh_fr>,
+     {{}, {23}, {21}, {25, {}, TB2}}},
+    {RowKind::Item,
+     " : t_op_hh_to should not be notified for a ",
+     Has<&R::t_op_hh_to>,
+     {{}, {24}, {22}, {26, {}, TB2}}},
+    {RowKind::Item,
+     " : t_remarks_conds_met should not be notified for a ",
+     Has<&R::t_remark_conds_met>,
+     {{}, {25}, {23}, {27}}},
+    {RowKind::Item,
+     " : t_is_resub should not be notified for a ",
+     Has<&R::t_is_resub>,
+     {{}, {26}, {24}, {28}}},
+    {RowKind::Item,
+     " : t_signed_commitment should not be notified for a ",
+     Has<&R::t_signed_commitment>,
+     {{}, {27}, {25}, {29}}},
+    {RowKind::Item,
+     " : t_freq_assgn should not be notified for a ",
+     Has<&R::t_freq_assgn>,
+     {{}, {}, {26}, {}}},
+    {RowKind::Item,
+     "t_typ_ref_netwk should not be notified for a ",
+     HasAllotment<&A::t_typ_ref_netwk>,
+     {{1}, {}, {29, {}, {}, " : t_typ_ref_netwk should not be notified for a "}, {30}}},
+    {RowKind::Item,
+     " : t_allot_name should not be notified for a ",
+     HasAllotment<&A::t_allot_name>,
+     {{3}, {}, {13}, {31}}},
+    {RowKind::Item,
+     " : t_geo_area should not be notified for a ",
+     HasAllotment<&A::t_geo_area>,
+     {{4}, {}, {14}, {32}}},
+    {RowKind::Item,
+     " : t_nb_sub_areas should not be notified for a ",
+     HasAllotment<&A::t_nb_sub_areas>,
+     {{5}, {}, {15}, {33}}},
+    {RowKind::ContourSlots, kContourIdNotCarried, AnyContourSlot, {{5}, {}, {15}, {34}}},
+    {RowKind::Item,
+     " : t_is_pub_req should not be notified for a ",
+     Has<&R::t_is_pub_req>,
+     {{}, {}, {30, {}, {}, mandatory_text::kPubReqNotUnderArt5}, {35}}},
+    {RowKind::Item,
+     " : t_sfn_id should not be notified for a ",
+     HasPlanning<&P::t_sfn_id>,
+     {{}, {}, {}, {36}}},
+};
+
+// A text ending in "for a " names the notice type after it.
+std::string WithType(std::string_view text, const NoticeRecord &r) {
+    std::string line(text);
+    if (text.ends_with("for a "))
+        line += r.t_notice_type;
+    return line;
+}
+
+bool CellApplies(const Cell &cell, const NoticeRecord &r) {
+    if (!cell.onlyType.empty() && !SameCode(r.t_notice_type, cell.onlyType))
+        return false;
+    return cell.exceptType.empty() || !SameCode(r.t_notice_type, cell.exceptType);
+}
+
+void ReportRow(const Row &row, std::string_view text, const NoticeRecord &r, FindingSink &sink) {
+    switch (row.kind) {
+    case RowKind::Item:
+        if (row.given(r))
+            sink.Fatal(WithType(text, r));
+        break;
+    case RowKind::TestPoints: {
+        if (row.given(r))
+            sink.Fatal(WithType(text, r));
+        const std::size_t visited = VisitedTestPoints(r);
+        for (std::size_t i = 0; i < visited; ++i)
+            if (r.sub_area.test_points[i].given)
+                sink.Fatal(WithType(kTestPointNotCarried, r));
+        break;
+    }
+    case RowKind::ContourSlots:
+        for (const auto &slot : r.planning.allotment.t_contour_id)
+            if (Given(slot))
+                sink.Fatal(WithType(text, r));
+        break;
+    case RowKind::TargetOnAdd:
+        if (SameCode(r.t_action, action::Add) && row.given(r))
+            sink.Fatal(std::string(text) + r.t_action + std::string(kTargetOnAddTail));
+        break;
+    }
+}
+
+} // namespace
+
+void ReportItemsNotCarried(const NoticeRecord &record, CarryColumn column, FindingSink &sink) {
+    const auto c = static_cast<std::size_t>(column);
+    int last = 0;
+    for (const auto &row : kNotCarried)
+        last = std::max(last, row.cells[c].position);
+    for (int position = 1; position <= last; ++position)
+        for (const auto &row : kNotCarried) {
+            const Cell &cell = row.cells[c];
+            if (cell.position == position && CellApplies(cell, record))
+                ReportRow(row, cell.text.empty() ? row.text : cell.text, record, sink);
+        }
+}
+
+} // namespace ondrell

@@ -1,0 +1,30 @@
+// What the Validate button runs: the three validations in turn on one record and one error text.
+
+#include "validation/findings.h"
+#include "validation/validate.h"
+
+#include <string>
+
+namespace ondrell {
+
+ValidationOutcome ValidateNotice(NoticeRecord &record, const WorldMap *map) {
+    std::string errors;
+    const std::string label; // the forms never label their notices
+    // All three run whatever the earlier ones found, so that every finding is listed at once.
+    const bool values = ValidateNoticeValues(record, errors, label);
+    const bool mandatory = ValidateNoticeMandatory(record, errors, label);
+    const bool geography = ValidateGeography(record, errors, label, map);
+
+    ValidationOutcome outcome;
+    outcome.receivable = values && mandatory && geography;
+    if (outcome.receivable) {
+        outcome.caption = "Notice Receivable";
+        outcome.text = "The notice is receivable" + std::string(kCrLf) + errors;
+    } else {
+        outcome.caption = "Notice Error(s)";
+        outcome.text = errors;
+    }
+    return outcome;
+}
+
+} // namespace ondrell
