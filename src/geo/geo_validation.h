@@ -1,0 +1,33 @@
+#pragma once
+// Geographic validation of a notice: ownership of the country, site and target positions,
+// the coordination list, an allotment's geographic area and a sub-area contour.
+// ValidateGeography(record, errors, label, const WorldMap *) is declared in validation/validate.h;
+// the forms below take the map's answers through MapQueries so the rules can be tested alone.
+
+#include "geo/check_point.h"
+#include "notice/record.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ondrell {
+
+inline constexpr int kMaxTestPoints = 99;
+
+bool ValidateGeography(NoticeRecord &record, std::string &errors, const std::string &label,
+                       const MapQueries &map);
+
+// The number a sub-area's t_nb_test_pts stands for (its leading number, rounded half to even).
+long TestPointCount(const SubAreaGroup &subArea);
+
+// The crossing pairs (p, q) of the closed contour, numbered as they are reported: segment from
+// test point p to p+1 crosses the segment from q to q+1, the first point being 1.
+std::vector<std::pair<int, int>> ContourCrossingPairs(const SubAreaGroup &subArea, const MapQueries &map);
+
+// Appends one fatal per crossing; true when the contour crosses itself.
+bool CheckContourCrossing(const SubAreaGroup &subArea, std::string &errors, const std::string &label,
+                          const MapQueries &map);
+bool CheckContourCrossing(const SubAreaGroup &subArea, std::string &errors, const std::string &label);
+
+} // namespace ondrell
