@@ -1,0 +1,372 @@
+#include "checks/field_tables.h"
+
+#include <array>
+#include <cstdio>
+#include <vector>
+
+namespace ondrell {
+namespace {
+
+using namespace check_text;
+constexpr KeyFilter kUpper = KeyFilter::UpperCaseEntry;
+constexpr KeyFilter kAnyKey = KeyFilter::None;
+
+// ---- Parameterised kinds, named as the tables below read them. ----
+
+// Designated initialisers would leave members unnamed, which -Wextra reports; assign instead.
+CheckSpec Kind(CheckKind kind, std::string_view title = {}, std::string_view text = {}) {
+    CheckSpec spec;
+    spec.kind = kind;
+    spec.title = title;
+    spec.text = text;
+    return spec;
+}
+CheckSpec Bounded(CheckKind kind, double low, double high, std::string_view title, std::string_view text) {
+    CheckSpec spec = Kind(kind, title, text);
+    spec.low = low;
+    spec.high = high;
+    return spec;
+}
+CheckSpec Touched() {
+    return Kind(CheckKind::MarkTouched);
+}
+CheckSpec NoCheck() {
+    return {};
+}
+CheckSpec Degrees(double bound, std::string_view title, std::string_view text) {
+    return Bounded(CheckKind::DegreesCheck, 0, bound, title, text);
+}
+CheckSpec MinSec(std::string_view title) {
+    return Bounded(CheckKind::MinSecCheck, 0, 59, title, "Value must be between [0,59]");
+}
+CheckSpec Hemisphere(HemisphereAxis axis, std::string_view title) {
+    CheckSpec spec =
+        Kind(CheckKind::HemisphereCheck, title,
+             axis == HemisphereAxis::NorthSouth ? "Value can only be N or S" : "Value can only be E or W");
+    spec.axis = axis;
+    return spec;
+}
+CheckSpec Numeric(std::string_view title, bool refuseComma = false) {
+    CheckSpec spec = Kind(CheckKind::NumericCheck, title, kNumerical);
+    spec.refuseComma = refuseComma;
+    return spec;
+}
+CheckSpec IntegerRange(double low, double high, std::string_view title, std::string_view text) {
+    return Bounded(CheckKind::IntegerRangeCheck, low, high, title, text);
+}
+CheckSpec NumberRange(double low, double high, std::string_view title, std::string_view text) {
+    return Bounded(CheckKind::NumberRangeCheck, low, high, title, text);
+}
+// Counts and identifiers typed into the sub-area frames: a refusal does not count as touching.
+CheckSpec Count(double low, double high, std::string_view title, std::string_view text) {
+    CheckSpec spec = IntegerRange(low, high, title, text);
+    spec.touchOnlyWhenAccepted = true;
+    return spec;
+}
+CheckSpec ContourId(std::string_view text) {
+    CheckSpec spec = Kind(CheckKind::WholeNumberCheck, "Prevalidation Error - Contour Id", text);
+    spec.touchOnlyWhenAccepted = true;
+    return spec;
+}
+
+// One table row: the control, its key filter, its check and its length limit.
+struct Row {
+    std::string_view control;
+    KeyFilter key;
+    CheckSpec check;
+    int maxLength = 0;
+};
+
+using Table = std::vector<FieldCheckSpec>;
+
+void Add(Table &table, const Row &row, bool onChange = false) {
+    table.push_back({std::string(row.control), row.key, row.check, onChange, row.maxLength, {}, {}});
+}
+
+void AddRows(Table &table, std::initializer_list<Row> rows, bool onChange = false) {
+    for (const Row &row : rows)
+        Add(table, row, onChange);
+}
+
+// ---- Groups of fields that recur from form to form. ----
+
+struct PositionFields {
+    std::string_view longDeg, longMin, longSec, longEW, latDeg, latMin, latSec, latNS;
+};
+
+constexpr PositionFields kSite{"Txt_4C_Deg_Long", "Txt_4C_Min_Long", "Txt_4C_Sec_Long", "Txt_4C_EW",
+                               "Txt_4C_Deg_Lat",  "Txt_4C_Min_Lat",  "Txt_4C_Sec_Lat",  "Txt_4C_NS"};
+constexpr PositionFields kTarget{"Txt_trg_long_DD", "Txt_trg_long_MM", "Txt_trg_long_SS", "Txt_trg_long_EW",
+                                 "Txt_trg_lat_DD",  "Txt_trg_lat_MM",  "Txt_trg_lat_SS",  "Txt_trg_lat_NS"};
+constexpr PositionFields kTestPoint{"Txt_RRC04_Deg_Long", "Txt_RRC04_Min_Long", "Txt_RRC04_Sec_Long",
+                                    "Txt_RRC04_EW",       "Txt_RRC04_Deg_Lat",  "Txt_RRC04_Min_Lat",
+                                    "Txt_RRC04_Sec_Lat",  "Txt_RRC04_NS"};
+
+constexpr std::string_view kLatitude = "Prevalidation Error - Latitude";
+constexpr std::string_view kLongitude = "Prevalidation Error - Longitude";
+
+void AddPosition(Table &table, const PositionFields &f, std::string_view longTitle, std::string_view latTitle,
+                 CheckSpec latDegrees, bool onChange = false) {
+    AddRows(table,
+            {
+                {f.longDeg, kAnyKey, Degrees(180, longTitle, "Value must be between [0,180]"), 3},
+                {f.longMin, kAnyKey, MinSec(longTitle), 2},
+                {f.longSec, kAnyKey, MinSec(longTitle), 2},
+                {f.longEW, kUpper, Hemisphere(HemisphereAxis::EastWest, longTitle), 1},
+                {f.latDeg, kAnyKey, latDegrees, 2},
+                {f.latMin, kAnyKey, MinSec(latTitle), 2},
+                {f.latSec, kAnyKey, MinSec(latTitle), 2},
+                {f.latNS, kUpper, Hemisphere(HemisphereAxis::NorthSouth, latTitle), 1},
+            },
+            onChange);
+}
+
+void AddPosition(Table &table, const PositionFields &f, std::string_view longTitle,
+                 std::string_view latTitle) {
+    AddPosition(table, f, longTitle, latTitle, Degrees(90, latTitle, "Value must be between [0,90]"));
+}
+
+constexpr DateFields kInUse{"Txt_InUse_DD", "Txt_InUse_MM", "Txt_InUse_YY"};
+constexpr DateFields kExpiry{"Txt_Exp_DD", "Txt_Exp_MM", "Txt_Exp_YY"};
+
+// dayFocusFromYear: a refused date from the year field sends the focus to the day field first.
+void AddDate(Table &table, const DateFields &date, bool dayFocusFromYear) {
+    const CheckSpec day = Kind(CheckKind::DayCheck, kDayTitle, kDayText);
+    const CheckSpec month = Kind(CheckKind::MonthCheck, kMonthTitle, kMonthText);
+    const CheckSpec year = Kind(CheckKind::YearCheck, kYearTitle, kYearText);
+    table.push_back({std::string(date.day), kAnyKey, day, false, 2, date, {}});
+    table.push_back({std::string(date.month), kAnyKey, month, false, 2, date, {}});
+    table.push_back(
+        {std::string(date.year), kAnyKey, year, false, 4, date, dayFocusFromYear ? date.day : ""});
+}
+
+// The 36 boxes of an azimuth frame: prefix + 000, 010, ..., 350.
+void AddAzimuths(Table &table, std::string_view prefix, const CheckSpec &check, int maxLength) {
+    for (int azimuth = 0; azimuth <= 350; azimuth += 10) {
+        char digits[4];
+        std::snprintf(digits, sizeof digits, "%03d", azimuth);
+        table.push_back({std::string(prefix) + digits, kAnyKey, check, false, maxLength, {}, {}});
+    }
+}
+
+// ---- The forms. ----
+
+void AddAssignmentCommon(Table &t, bool inUseYearFocusesDay) {
+    constexpr std::string_view kEffHgtMax = "Value must be an integer between [-3000, 3000]";
+    AddRows(
+        t,
+        {
+            {"Txt_AdmRefID", kUpper, Touched(), 20},
+            {"Combo_B_Adm", kAnyKey, Touched()},
+            {"Txt_4A_SiteName", kUpper, Touched(), 30},
+            {"Combo_4B_Ctry", kUpper, Touched()},
+            {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
+            {"Txt_TrgAdmRefID", kUpper, Touched(), 20},
+            {"Txt_trg_freq_assgn", kAnyKey, Numeric("Prevalidation Error - Target Assign frequency"), 6},
+            {"Txt_GE06_Offset", kAnyKey,
+             NumberRange(-500, 500, "Prevalidation Error - Offset",
+                         " t_offset : Value should be between [-500.0, 500.0] (1E)"),
+             5},
+            {"Txt_RRC04_AdmAllotID", kUpper, Touched(), 20},
+            {"Txt_RRC04_SfnID", kUpper, Touched(), 30},
+            {"Txt_GE06_assoc_allot_sfnID", kUpper, NoCheck(), 30},
+            {"Txt_8BH_Erp_H", kAnyKey,
+             NumberRange(kNoLowerBound, 53, "Prevalidation Error - Radiated power",
+                         "Value must be between <= 53"),
+             6},
+            {"Txt_8BV_Erp_V", kAnyKey,
+             NumberRange(kNoLowerBound, 53, "Prevalidation Error - Radiated power",
+                         "Value must be between <= 53"),
+             6},
+            {"Txt_9E_AntHgt", kAnyKey,
+             NumberRange(0, 800, "Prevalidation Error - Height of antenna", "Value must be between [0, 800]"),
+             3},
+            {"Txt_9EA_SiteAlt", kAnyKey,
+             IntegerRange(-1000, 8850, "Prevalidation Error - Site altitude",
+                          "Value must be an integer between [-1000, 8850]"),
+             5},
+            {"Txt_9EB_Eff_hgtmax", kAnyKey,
+             IntegerRange(-3000, 3000, "Prevalidation Error - Max effective Ant. height", kEffHgtMax), 5},
+            {"Txt_PlanAdm_RefID", kUpper, NoCheck(), 20},
+            {"Txt_3A1_CallSign", kUpper, NoCheck(), 10},
+            {"Txt_12A_OpAgcy", kUpper, Kind(CheckKind::NumericCodeCheck, kOpAgcyTitle, kOpAgcyText), 3},
+            {"Txt_12B_AddrCde", kUpper, Kind(CheckKind::NonNumericCodeCheck, kAddrCodeTitle, kAddrCodeText),
+             2},
+            {"Txt_10B_Ophhfr", kAnyKey, Kind(CheckKind::StartTimeCheck, kStartTitle, kStartRange), 4},
+            {"Txt_10B_Ophhto", kAnyKey, Kind(CheckKind::StopTimeCheck, kStopTitle, kStopRange), 4},
+        });
+    AddPosition(t, kSite, kLongitude, kLatitude);
+    AddPosition(t, kTarget, "Prevalidation Error - Target Longitude",
+                "Prevalidation Error - Target Latitude");
+    AddDate(t, kInUse, inUseYearFocusesDay);
+    AddDate(t, kExpiry, false);
+    AddAzimuths(
+        t, "Txt_9EC_azm",
+        IntegerRange(-3000, 3000, "Prevalidation Error - Eff. ant. height",
+                     "Value must be an integer between [-3000, 3000] and less than the t_eff_hgtmax (9EB)"),
+        5);
+    AddAzimuths(t, "Txt_9NHAzm", Numeric("Prevalidation Error - Attenuation (H)"), 4);
+    AddAzimuths(t, "Txt_9NVAzm", Numeric("Prevalidation Error - Attenuation (V)"), 4);
+}
+
+Table Gs1Table() {
+    Table t;
+    AddAssignmentCommon(t, true);
+    return t;
+}
+
+const Row kFreqAssgnTyped{"Txt_GE06_freqAssgn", kAnyKey, Numeric("Prevalidation Error - Assign frequency"),
+                          5};
+
+Table Gt1Table() {
+    Table t;
+    AddAssignmentCommon(t, false);
+    AddRows(
+        t,
+        {
+            kFreqAssgnTyped,
+            {"Txt_GE06_erpBeam_tilt", kAnyKey,
+             NumberRange(kNoLowerBound, 53, "Prevalidation Error - Radiated power defined by the beam tilt",
+                         "Value must be between <= 53"),
+             5},
+            {"Txt_GE06_TiltAngle", kAnyKey,
+             NumberRange(-30, 30, "Prevalidation Error - Beam tilt angle", "Value must be between [-30, 30]"),
+             5},
+        });
+    return t;
+}
+
+Table AllotmentTable(bool dvbt) {
+    Table t;
+    AddRows(t, {
+                   {"Txt_AdmRefID", kUpper, Touched(), 20},
+                   {"Txt_TrgAdmRefID", kUpper, Touched(), 20},
+                   {"Txt_RRC04_allot_name", kUpper, Touched(), 30},
+                   {"Txt_RRC04_SfnID", kUpper, Touched(), 30},
+                   {"Combo_B_Adm", kAnyKey, Touched()},
+                   {"Combo_4B_Ctry", kAnyKey, Touched()},
+                   {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
+                   {"Txt_GE06_Offset", kAnyKey,
+                    NumberRange(-500, 500, "Prevalidation Error - Offset",
+                                " t_offset : Value should be between [-500.0, 500.0] (1E)"),
+                    5},
+               });
+    AddDate(t, kExpiry, false);
+    // Both run while typing too, so a wrong count or identifier is reported at once.
+    AddRows(t,
+            {
+                {"Txt_RRC04_nb_sub_areas", kAnyKey,
+                 Count(1, 9, "Prevalidation Error - Nb.Sub area(s)", "Value must be between [1-9]")},
+                {"Txt_RRC04_contour_id", kAnyKey, ContourId("Value must be an integer"), 4},
+            },
+            true);
+    if (dvbt)
+        Add(t, kFreqAssgnTyped);
+    return t;
+}
+
+Table Ga1Table() {
+    Table t;
+    AddRows(t, {
+                   {"Combo_B_Adm", kAnyKey, Touched()},
+                   {"Combo_4B_Ctry", kUpper, Touched()},
+                   {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
+                   {"Txt_RRC04_contour_id", kAnyKey, ContourId("Value must be 4 digits maximum"), 4},
+                   {"Txt_RRC04_nb_test_pts", kAnyKey,
+                    Count(3, 99, "Prevalidation Error - Nb Test pts", "Value must be between [3-99]"), 2},
+               });
+    // A test point's latitude degrees may carry a fraction; every coordinate is checked while typing.
+    AddPosition(t, kTestPoint, kLongitude, kLatitude,
+                NumberRange(0, 90, kLatitude, "Value must be between [0,90]"), true);
+    return t;
+}
+
+Table Tb2Table() {
+    Table t;
+    AddRows(t,
+            {
+                {"Combo_B_Adm", kAnyKey, Touched()},
+                {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
+                {"Txt_PlanAdmRefID", kUpper, Touched(), 20},
+                {"Txt_TrgAdmRefID", kUpper, Touched(), 20},
+                {"Txt_TrgFreq", kAnyKey, Numeric("Prevalidation Error - Target Assign frequency", true), 6},
+                {"Txt_12A_OpAgcy", kUpper, Kind(CheckKind::PadCodeOnLeave), 3},
+                {"Txt_12B_AddrCde", kUpper, NoCheck(), 2},
+                {"Txt_10B_Ophhfr", kAnyKey, NoCheck(), 4},
+                {"Txt_10B_Ophhto", kAnyKey, NoCheck(), 4},
+            });
+    AddPosition(t, kSite, kLongitude, kLatitude);
+    AddDate(t, kInUse, true);
+    return t;
+}
+
+Table TargetOnlyTable() {
+    Table t;
+    AddRows(t, {
+                   {"Combo_B_Adm", kAnyKey, Touched()},
+                   {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
+                   {"Txt_TrgAdmRefID", kUpper, Touched(), 20},
+               });
+    return t;
+}
+
+struct FormTable {
+    std::string_view form;
+    Table table;
+};
+
+const std::vector<FormTable> &AllTables() {
+    static const std::vector<FormTable> tables{
+        {"GS1AssignFrmGE06", Gs1Table()},           {"GT1AssignFrmGE06", Gt1Table()},
+        {"GS2AllotFrmGE06", AllotmentTable(false)}, {"GT2AllotFrmGE06", AllotmentTable(true)},
+        {"GA1SubAllotFrmGE06", Ga1Table()},         {"TB2FrmGE06", Tb2Table()},
+        {"TB3FrmGE06", TargetOnlyTable()},          {"TB5FrmGE06", TargetOnlyTable()},
+    };
+    return tables;
+}
+
+constexpr std::array<std::string_view, 8> kFormNames{
+    "GS1AssignFrmGE06",   "GT1AssignFrmGE06", "GS2AllotFrmGE06", "GT2AllotFrmGE06",
+    "GA1SubAllotFrmGE06", "TB2FrmGE06",       "TB3FrmGE06",      "TB5FrmGE06"};
+
+} // namespace
+
+std::span<const std::string_view> CheckedFormNames() {
+    return kFormNames;
+}
+
+std::span<const FieldCheckSpec> FieldChecksFor(std::string_view formName) {
+    for (const auto &entry : AllTables())
+        if (entry.form == formName)
+            return entry.table;
+    return {};
+}
+
+const FieldCheckSpec *FindFieldCheck(std::string_view formName, std::string_view control) {
+    for (const auto &spec : FieldChecksFor(formName))
+        if (spec.control == control)
+            return &spec;
+    return nullptr;
+}
+
+Verdict RunFieldCheck(std::string_view formName, std::string_view control, std::string_view text,
+                      const FieldTextReader &others) {
+    const FieldCheckSpec *spec = FindFieldCheck(formName, control);
+    if (!spec)
+        return {};
+    if (spec->date.day.empty() || !others)
+        return RunCheck(spec->check, text);
+    // The part being left is read from `text`, its two siblings from the form.
+    auto textOf = [&](std::string_view part) { return part == control ? std::string(text) : others(part); };
+    const std::string day = textOf(spec->date.day), month = textOf(spec->date.month),
+                      year = textOf(spec->date.year);
+    const DateTexts date{day, month, year};
+    return RunCheck(spec->check, text, &date, spec->dateFocus);
+}
+
+std::optional<char32_t> FilterFieldKey(std::string_view formName, std::string_view control, char32_t key) {
+    const FieldCheckSpec *spec = FindFieldCheck(formName, control);
+    return spec ? FilterKey(spec->key, key) : std::optional<char32_t>(key);
+}
+
+} // namespace ondrell
