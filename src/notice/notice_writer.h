@@ -2,6 +2,7 @@
 // Turns records into the pieces of an electronic notice file: three header lines, HEAD, one NOTICE
 // section per notice and TAIL. The file sink writes each piece followed by CR LF.
 
+#include "notice/file_format.h"
 #include "notice/record.h"
 
 #include <ctime>

@@ -1,0 +1,165 @@
+#include "notice/file_sink.h"
+#include "notice/notice_writer.h"
+#include "notice/windows1252.h"
+
+#include "golden.h"
+#include "sample_records.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace ondrell {
+namespace {
+
+// What the sink puts in the file for one piece.
+std::string AsWritten(const std::string &piece) {
+    std::string bytes;
+    EXPECT_TRUE(Utf8ToWindows1252(piece, bytes));
+    return bytes + "\r\n";
+}
+
+struct GoldenCase {
+    const char *file;
+    NoticeRecord (*make)();
+    int number;
+};
+
+class NoticeGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(NoticeGoldenTest, WritesExactBytes) {
+    const auto &c = GetParam();
+    golden::ExpectMatches(c.file, AsWritten(FormatAnyNotice(c.make(), c.number)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, NoticeGoldenTest,
+                         ::testing::Values(GoldenCase{"gs1_art4.txt", samples::Gs1Article4, 1},
+                                           GoldenCase{"gt1_art5_modify.txt", samples::Gt1Article5Modify, 2},
+                                           GoldenCase{"gs2_contours.txt", samples::Gs2WithContours, 3},
+                                           GoldenCase{"ga1_points.txt", samples::Ga1WithPoints, 4},
+                                           GoldenCase{"tb2.txt", samples::Tb2, 5},
+                                           GoldenCase{"tb3.txt", samples::Tb3, 6},
+                                           GoldenCase{"tb5.txt", samples::Tb5, 7},
+                                           GoldenCase{"gs1_marked_tb3.txt", samples::Gs1MarkedTb3, 8}),
+                         [](const auto &info) {
+                             std::string name = info.param.file;
+                             return name.substr(0, name.find('.'));
+                         });
+
+FileHeaderInfo FixedHeader() {
+    return {"08/05/2009", "09:05:07", "jdupont"};
+}
+
+TEST(NoticeFileGolden, WholeFileThroughTheSink) {
+    const auto path = std::filesystem::temp_directory_path() / "ondrell_whole_file_test.txt";
+    const NoticeRecord first = samples::Gs1Article4();
+    const NoticeRecord second = samples::Tb5();
+    FileSink sink;
+    ASSERT_TRUE(sink.Open(path.string())) << sink.ErrorString();
+    for (const auto &line : FormatHeaderLines(FixedHeader()))
+        ASSERT_TRUE(sink.Write(line));
+    ASSERT_TRUE(sink.Write(FormatHead(first.t_adm, first.planning.email_addr)));
+    ASSERT_TRUE(sink.Write(FormatNotice(first, 1)));
+    ASSERT_TRUE(sink.Write(FormatNotice(second, 2)));
+    ASSERT_TRUE(sink.Write(FormatTail(2)));
+    ASSERT_TRUE(sink.Close()) << sink.ErrorString();
+    const std::string bytes = golden::ReadBytes(path.string());
+    std::filesystem::remove(path);
+
+    golden::ExpectMatches("whole_file.txt", bytes);
+    std::string expectedText;
+    ASSERT_TRUE(Utf8ToWindows1252(FormatNoticeFile(FixedHeader(), {first, second}), expectedText));
+    EXPECT_EQ(bytes, expectedText);
+    EXPECT_TRUE(bytes.ends_with("</TAIL>\r\n\r\n"));
+}
+
+TEST(NoticeFile, EmptyHeadLeavesAnEmptyLine) {
+    NoticeRecord r = samples::Tb5();
+    r.t_adm.clear();
+    const std::string text = FormatNoticeFile(FixedHeader(), {r});
+    EXPECT_NE(text.find("Program Id: GE06 Ivrel Quorra Digital Version 2.08 / 08.05.2009\r\n\r\n<NOTICE>"),
+              std::string::npos);
+    EXPECT_EQ(FormatNoticeFile(FixedHeader(), {}), "");
+}
+
+TEST(FreshRecord, WritesOnlyNumberAndFixedValues) {
+    NoticeRecord fresh;
+    // No type: the station block, whose empty ANT_HGT still leaves its line break.
+    EXPECT_EQ(FormatNotice(fresh, 1), "<NOTICE>\r\nNotice No = 1\r\n</NOTICE>");
+    fresh.t_notice_type = "GS1";
+    EXPECT_EQ(FormatNotice(fresh, 1), "<NOTICE>\r\nNotice No = 1\r\nt_notice_type = GS1\r\n\r\n</NOTICE>");
+    NoticeRecord tb3;
+    tb3.t_notice_type = "TB3";
+    EXPECT_EQ(FormatNotice(tb3, 3),
+              "<NOTICE>\r\nNotice No = 3\r\nt_notice_type = TB3\r\nt_action = PARTB\r\n</NOTICE>");
+    NoticeRecord art5;
+    art5.t_fragment = "NTFD_RR";
+    EXPECT_EQ(FormatNotice(art5, 1),
+              "<NOTICE>\r\nNotice No = 1\r\nt_fragment = NTFD_RR\r\nt_prov = RR11.2\r\n</NOTICE>");
+    NoticeRecord ga1;
+    ga1.t_notice_type = "GA1";
+    EXPECT_EQ(FormatAnyNotice(ga1, 2), "<NOTICE>\r\nNotice No = 2\r\nt_notice_type = GA1\r\n</NOTICE>");
+}
+
+TEST(StationBlock, RulesThatTheGoldenFilesDoNotShow) {
+    NoticeRecord r = samples::Gt1Article5Modify();
+    r.t_trg_adm_ref_id = "SUI-T-41"; // the identifier replaces the target characteristics
+    std::string text = FormatNotice(r, 1);
+    EXPECT_NE(text.find("t_trg_adm_ref_id = SUI-T-41"), std::string::npos);
+    EXPECT_EQ(text.find("t_trg_freq_assgn"), std::string::npos);
+    EXPECT_EQ(text.find("t_trg_long"), std::string::npos);
+
+    r.op_hours_given = false; // hours are written only when given
+    r.t_action = "ADD";       // target items only for MODIFY
+    text = FormatNotice(r, 1);
+    EXPECT_EQ(text.find("t_op_hh_fr"), std::string::npos);
+    EXPECT_EQ(text.find("t_trg_adm_ref_id"), std::string::npos);
+
+    r.t_fragment = "ntfd_rr"; // the fragment test is exact
+    text = FormatNotice(r, 1);
+    EXPECT_EQ(text.find("t_prov"), std::string::npos);
+    EXPECT_EQ(text.find("t_is_pub_req"), std::string::npos);
+
+    NoticeRecord modifyLower = samples::Gt1Article5Modify();
+    modifyLower.t_action = "modify"; // the action test is not
+    EXPECT_NE(FormatNotice(modifyLower, 1).find("t_trg_long = +0060905"), std::string::npos);
+}
+
+TEST(SubAreaNotice, WritesOnlyGivenPointsBelowTheCount) {
+    NoticeRecord r = samples::Ga1WithPoints();
+    r.sub_area.test_points[1].given = false;
+    r.sub_area.t_nb_test_pts = "3"; // point 3 lies beyond the count
+    const std::string text = FormatSubAreaNotice(r, 1);
+    EXPECT_NE(text.find("+0043000"), std::string::npos);
+    EXPECT_EQ(text.find("+0050000"), std::string::npos);
+    EXPECT_NE(text.find("+0051500"), std::string::npos);
+    EXPECT_EQ(text.find("+0044500"), std::string::npos);
+}
+
+TEST(FileName, RunsDatePartsTogetherUnpadded) {
+    std::tm when{};
+    when.tm_year = 109;
+    when.tm_mon = 4;
+    when.tm_mday = 8;
+    when.tm_hour = 9;
+    when.tm_min = 5;
+    when.tm_sec = 7;
+    EXPECT_EQ(ProposedFileName("/home/u/notices", "/opt/ondrell", "GS1", when, "jdupont"),
+              "/home/u/notices/GS1-200958-957-jdupont.txt");
+    EXPECT_EQ(ProposedFileName("", "/opt/ondrell", "TB5", when, "x"), "/opt/ondrell/TB5-200958-957-x.txt");
+}
+
+TEST(HeaderLines, ThreeFixedPrefixes) {
+    const auto lines = FormatHeaderLines(FixedHeader());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "File captured on 08/05/2009-09:05:07");
+    EXPECT_EQ(lines[1], "Processed by jdupont");
+    EXPECT_EQ(lines[2], "Program Id: GE06 Ivrel Quorra Digital Version 2.08 / 08.05.2009");
+    const auto now = CurrentFileHeaderInfo();
+    EXPECT_FALSE(now.date.empty());
+    EXPECT_FALSE(now.time.empty());
+    EXPECT_FALSE(now.user.empty());
+}
+
+} // namespace
+} // namespace ondrell
