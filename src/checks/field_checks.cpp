@@ -20,8 +20,8 @@ bool HasDecimalOrGroupMark(std::string_view text) {
     return text.find_first_of(",.") != std::string_view::npos;
 }
 
-bool InBounds(double value, const CheckSpec &spec) {
-    return value >= spec.low && value <= spec.high;
+bool InBounds(double value, const CheckSpec &check) {
+    return value >= check.low && value <= check.high;
 }
 
 Verdict Refuse(std::string_view title, std::string text) {
@@ -32,24 +32,24 @@ Verdict Refuse(std::string_view title, std::string text) {
 }
 
 // The common frame: the text is non-empty here; `ok` decides, the refusal shows the field's message.
-Verdict AcceptOrRefuse(bool ok, const CheckSpec &spec) {
-    return ok ? Verdict{} : Refuse(spec.title, std::string(spec.text));
+Verdict AcceptOrRefuse(bool ok, const CheckSpec &check) {
+    return ok ? Verdict{} : Refuse(check.title, std::string(check.text));
 }
 
-Verdict CheckDegrees(const CheckSpec &spec, std::string_view text) {
+Verdict CheckDegrees(const CheckSpec &check, std::string_view text) {
     return AcceptOrRefuse(IsWholeNumberForm(text) && ReadLeadingNumber(text) >= 0 &&
-                              ReadLeadingNumber(text) <= spec.high,
-                          spec);
+                              ReadLeadingNumber(text) <= check.high,
+                          check);
 }
 
-Verdict CheckMinSec(const CheckSpec &spec, std::string_view text) {
+Verdict CheckMinSec(const CheckSpec &check, std::string_view text) {
     const double v = ReadLeadingNumber(text);
-    return AcceptOrRefuse(IsWholeNumberForm(text) && v >= 0 && v <= 59, spec);
+    return AcceptOrRefuse(IsWholeNumberForm(text) && v >= 0 && v <= 59, check);
 }
 
-Verdict CheckHemisphere(const CheckSpec &spec, std::string_view text) {
-    const bool letter = spec.axis == HemisphereAxis::NorthSouth ? IsNorthSouth(text) : IsEastWest(text);
-    return AcceptOrRefuse(letter && !IsNumber(text), spec);
+Verdict CheckHemisphere(const CheckSpec &check, std::string_view text) {
+    const bool letter = check.axis == HemisphereAxis::NorthSouth ? IsNorthSouth(text) : IsEastWest(text);
+    return AcceptOrRefuse(letter && !IsNumber(text), check);
 }
 
 Verdict CheckDatePart(std::string_view text, bool (*inRange)(int), std::string_view title,
@@ -62,14 +62,14 @@ Verdict CheckDatePart(std::string_view text, bool (*inRange)(int), std::string_v
     return v;
 }
 
-Verdict CheckDay(const CheckSpec &spec, std::string_view text) {
-    return CheckDatePart(text, IsDayValue, Or(spec.title, kDayTitle), Or(spec.text, kDayText), true);
+Verdict CheckDay(const CheckSpec &check, std::string_view text) {
+    return CheckDatePart(text, IsDayValue, Or(check.title, kDayTitle), Or(check.text, kDayText), true);
 }
-Verdict CheckMonth(const CheckSpec &spec, std::string_view text) {
-    return CheckDatePart(text, IsMonthValue, Or(spec.title, kMonthTitle), Or(spec.text, kMonthText), false);
+Verdict CheckMonth(const CheckSpec &check, std::string_view text) {
+    return CheckDatePart(text, IsMonthValue, Or(check.title, kMonthTitle), Or(check.text, kMonthText), false);
 }
-Verdict CheckYear(const CheckSpec &spec, std::string_view text) {
-    return CheckDatePart(text, IsYearValue, Or(spec.title, kYearTitle), Or(spec.text, kYearText), false);
+Verdict CheckYear(const CheckSpec &check, std::string_view text) {
+    return CheckDatePart(text, IsYearValue, Or(check.title, kYearTitle), Or(check.text, kYearText), false);
 }
 
 Verdict CheckTimeText(std::string_view text, std::string_view title, std::string_view rangeText,
@@ -83,43 +83,43 @@ Verdict CheckTimeText(std::string_view text, std::string_view title, std::string
     return {};
 }
 
-Verdict CheckStartTime(const CheckSpec &spec, std::string_view text) {
-    return CheckTimeText(text, Or(spec.title, kStartTitle), kStartRange, CheckHhmm);
+Verdict CheckStartTime(const CheckSpec &check, std::string_view text) {
+    return CheckTimeText(text, Or(check.title, kStartTitle), kStartRange, CheckHhmm);
 }
-Verdict CheckStopTime(const CheckSpec &spec, std::string_view text) {
-    return CheckTimeText(text, Or(spec.title, kStopTitle), kStopRange, CheckHhmmStop);
-}
-
-Verdict CheckNumeric(const CheckSpec &spec, std::string_view text) {
-    const bool comma = spec.refuseComma && text.find(',') != std::string_view::npos;
-    return AcceptOrRefuse(IsNumber(text) && !comma, spec);
+Verdict CheckStopTime(const CheckSpec &check, std::string_view text) {
+    return CheckTimeText(text, Or(check.title, kStopTitle), kStopRange, CheckHhmmStop);
 }
 
-Verdict CheckIntegerRange(const CheckSpec &spec, std::string_view text) {
-    return AcceptOrRefuse(IsWholeNumberForm(text) && InBounds(ReadLeadingNumber(text), spec), spec);
+Verdict CheckNumeric(const CheckSpec &check, std::string_view text) {
+    const bool comma = check.refuseComma && text.find(',') != std::string_view::npos;
+    return AcceptOrRefuse(IsNumber(text) && !comma, check);
 }
 
-Verdict CheckNumberRange(const CheckSpec &spec, std::string_view text) {
-    return AcceptOrRefuse(IsNumber(text) && InBounds(ReadLeadingNumber(text), spec), spec);
+Verdict CheckIntegerRange(const CheckSpec &check, std::string_view text) {
+    return AcceptOrRefuse(IsWholeNumberForm(text) && InBounds(ReadLeadingNumber(text), check), check);
 }
 
-Verdict CheckNumericCode(const CheckSpec &spec, std::string_view text) {
+Verdict CheckNumberRange(const CheckSpec &check, std::string_view text) {
+    return AcceptOrRefuse(IsNumber(text) && InBounds(ReadLeadingNumber(text), check), check);
+}
+
+Verdict CheckNumericCode(const CheckSpec &check, std::string_view text) {
     if (!IsNumber(text))
-        return Refuse(Or(spec.title, kOpAgcyTitle), std::string(Or(spec.text, kOpAgcyText)));
+        return Refuse(Or(check.title, kOpAgcyTitle), std::string(Or(check.text, kOpAgcyText)));
     Verdict v;
     if (auto padded = PadLeft3(text); padded != text)
         v.replacement = std::move(padded);
     return v;
 }
 
-Verdict CheckNonNumericCode(const CheckSpec &spec, std::string_view text) {
+Verdict CheckNonNumericCode(const CheckSpec &check, std::string_view text) {
     if (IsNumber(text))
-        return Refuse(Or(spec.title, kAddrCodeTitle), std::string(Or(spec.text, kAddrCodeText)));
+        return Refuse(Or(check.title, kAddrCodeTitle), std::string(Or(check.text, kAddrCodeText)));
     return {};
 }
 
-Verdict CheckWholeNumber(const CheckSpec &spec, std::string_view text) {
-    return AcceptOrRefuse(IsWholeNumberForm(text), spec);
+Verdict CheckWholeNumber(const CheckSpec &check, std::string_view text) {
+    return AcceptOrRefuse(IsWholeNumberForm(text), check);
 }
 
 Verdict PadCode(const CheckSpec &, std::string_view text) {
@@ -200,17 +200,17 @@ bool CheckKindCanRefuse(CheckKind kind) {
     return info && info->canRefuse;
 }
 
-Verdict RunCheck(const CheckSpec &spec, std::string_view text, const DateTexts *date,
+Verdict RunCheck(const CheckSpec &check, std::string_view text, const DateTexts *date,
                  std::string_view dateFocus) {
-    const KindInfo *info = InfoOf(spec.kind);
+    const KindInfo *info = InfoOf(check.kind);
     if (!info)
         return {};
     if (text.empty()) {
         if (info->empty == EmptyText::Accepted)
             return {};
-        return info->check(spec, text);
+        return info->check(check, text);
     }
-    Verdict v = info->check(spec, text);
+    Verdict v = info->check(check, text);
     // The date as a whole is checked after its part, whether the part passed or not.
     if (info->datePart && date && !date->day.empty() && !date->month.empty() && !date->year.empty() &&
         !IsCalendarDate(date->day, date->month, date->year)) {
@@ -218,7 +218,7 @@ Verdict RunCheck(const CheckSpec &spec, std::string_view text, const DateTexts *
         v.messages.push_back({std::string(kDateTitle), std::string(kDateText), std::string(dateFocus)});
     }
     if (info->touch == Touch::WhenNonEmpty)
-        v.clearsUntouched = v.accepted || !spec.touchOnlyWhenAccepted;
+        v.clearsUntouched = v.accepted || !check.touchOnlyWhenAccepted;
     return v;
 }
 

@@ -81,7 +81,7 @@ struct Verdict {
 // Runs a leave check on a field's text. Date-part kinds use `date` for the calendar date check
 // (skipped when `date` is null or any of its three texts is empty); `dateFocus` names the
 // control that gets the focus before an "Invalid date" message ("" keeps it in the field).
-Verdict RunCheck(const CheckSpec &spec, std::string_view text, const DateTexts *date = nullptr,
+Verdict RunCheck(const CheckSpec &check, std::string_view text, const DateTexts *date = nullptr,
                  std::string_view dateFocus = {});
 
 // Fixed titles and texts of the kinds whose messages do not vary by field.

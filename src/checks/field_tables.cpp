@@ -15,17 +15,17 @@ constexpr KeyFilter kAnyKey = KeyFilter::None;
 
 // Designated initialisers would leave members unnamed, which -Wextra reports; assign instead.
 CheckSpec Kind(CheckKind kind, std::string_view title = {}, std::string_view text = {}) {
-    CheckSpec spec;
-    spec.kind = kind;
-    spec.title = title;
-    spec.text = text;
-    return spec;
+    CheckSpec check;
+    check.kind = kind;
+    check.title = title;
+    check.text = text;
+    return check;
 }
 CheckSpec Bounded(CheckKind kind, double low, double high, std::string_view title, std::string_view text) {
-    CheckSpec spec = Kind(kind, title, text);
-    spec.low = low;
-    spec.high = high;
-    return spec;
+    CheckSpec check = Kind(kind, title, text);
+    check.low = low;
+    check.high = high;
+    return check;
 }
 CheckSpec Touched() {
     return Kind(CheckKind::MarkTouched);
@@ -40,16 +40,16 @@ CheckSpec MinSec(std::string_view title) {
     return Bounded(CheckKind::MinSecCheck, 0, 59, title, "Value must be between [0,59]");
 }
 CheckSpec Hemisphere(HemisphereAxis axis, std::string_view title) {
-    CheckSpec spec =
+    CheckSpec check =
         Kind(CheckKind::HemisphereCheck, title,
              axis == HemisphereAxis::NorthSouth ? "Value can only be N or S" : "Value can only be E or W");
-    spec.axis = axis;
-    return spec;
+    check.axis = axis;
+    return check;
 }
 CheckSpec Numeric(std::string_view title, bool refuseComma = false) {
-    CheckSpec spec = Kind(CheckKind::NumericCheck, title, kNumerical);
-    spec.refuseComma = refuseComma;
-    return spec;
+    CheckSpec check = Kind(CheckKind::NumericCheck, title, kNumerical);
+    check.refuseComma = refuseComma;
+    return check;
 }
 CheckSpec IntegerRange(double low, double high, std::string_view title, std::string_view text) {
     return Bounded(CheckKind::IntegerRangeCheck, low, high, title, text);
@@ -59,14 +59,14 @@ CheckSpec NumberRange(double low, double high, std::string_view title, std::stri
 }
 // Counts and identifiers typed into the sub-area frames: a refusal does not count as touching.
 CheckSpec Count(double low, double high, std::string_view title, std::string_view text) {
-    CheckSpec spec = IntegerRange(low, high, title, text);
-    spec.touchOnlyWhenAccepted = true;
-    return spec;
+    CheckSpec check = IntegerRange(low, high, title, text);
+    check.touchOnlyWhenAccepted = true;
+    return check;
 }
 CheckSpec ContourId(std::string_view text) {
-    CheckSpec spec = Kind(CheckKind::WholeNumberCheck, "Prevalidation Error - Contour Id", text);
-    spec.touchOnlyWhenAccepted = true;
-    return spec;
+    CheckSpec check = Kind(CheckKind::WholeNumberCheck, "Prevalidation Error - Contour Id", text);
+    check.touchOnlyWhenAccepted = true;
+    return check;
 }
 
 // One table row: the control, its key filter, its check and its length limit.
@@ -343,30 +343,30 @@ std::span<const FieldCheckSpec> FieldChecksFor(std::string_view formName) {
 }
 
 const FieldCheckSpec *FindFieldCheck(std::string_view formName, std::string_view control) {
-    for (const auto &spec : FieldChecksFor(formName))
-        if (spec.control == control)
-            return &spec;
+    for (const auto &check : FieldChecksFor(formName))
+        if (check.control == control)
+            return &check;
     return nullptr;
 }
 
 Verdict RunFieldCheck(std::string_view formName, std::string_view control, std::string_view text,
                       const FieldTextReader &others) {
-    const FieldCheckSpec *spec = FindFieldCheck(formName, control);
-    if (!spec)
+    const FieldCheckSpec *check = FindFieldCheck(formName, control);
+    if (!check)
         return {};
-    if (spec->date.day.empty() || !others)
-        return RunCheck(spec->check, text);
+    if (check->date.day.empty() || !others)
+        return RunCheck(check->check, text);
     // The part being left is read from `text`, its two siblings from the form.
     auto textOf = [&](std::string_view part) { return part == control ? std::string(text) : others(part); };
-    const std::string day = textOf(spec->date.day), month = textOf(spec->date.month),
-                      year = textOf(spec->date.year);
+    const std::string day = textOf(check->date.day), month = textOf(check->date.month),
+                      year = textOf(check->date.year);
     const DateTexts date{day, month, year};
-    return RunCheck(spec->check, text, &date, spec->dateFocus);
+    return RunCheck(check->check, text, &date, check->dateFocus);
 }
 
 std::optional<char32_t> FilterFieldKey(std::string_view formName, std::string_view control, char32_t key) {
-    const FieldCheckSpec *spec = FindFieldCheck(formName, control);
-    return spec ? FilterKey(spec->key, key) : std::optional<char32_t>(key);
+    const FieldCheckSpec *check = FindFieldCheck(formName, control);
+    return check ? FilterKey(check->key, key) : std::optional<char32_t>(key);
 }
 
 } // namespace ondrell

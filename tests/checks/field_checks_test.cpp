@@ -123,12 +123,12 @@ TEST(FieldChecks, OperatingHours) {
 
 TEST(FieldChecks, EmptyPassesEveryLeaveCheckButTheOperatingAgency) {
     for (std::string_view form : CheckedFormNames()) {
-        for (const FieldCheckSpec &spec : FieldChecksFor(form)) {
-            const Verdict v = Leave(form, spec.control, "");
-            const bool opAgcy = spec.check.kind == CheckKind::NumericCodeCheck;
-            EXPECT_EQ(v.accepted, !opAgcy) << form << " " << spec.control;
-            EXPECT_FALSE(v.clearsUntouched) << form << " " << spec.control;
-            EXPECT_FALSE(v.replacement) << form << " " << spec.control;
+        for (const FieldCheckSpec &check : FieldChecksFor(form)) {
+            const Verdict v = Leave(form, check.control, "");
+            const bool opAgcy = check.check.kind == CheckKind::NumericCodeCheck;
+            EXPECT_EQ(v.accepted, !opAgcy) << form << " " << check.control;
+            EXPECT_FALSE(v.clearsUntouched) << form << " " << check.control;
+            EXPECT_FALSE(v.replacement) << form << " " << check.control;
         }
     }
     const Verdict v = Leave(GS1, "Txt_12A_OpAgcy", "");

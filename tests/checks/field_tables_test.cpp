@@ -13,23 +13,23 @@ TEST(FieldTables, EveryFormHasATableOfRealKindsWithTitlesWhereTheyCanRefuse) {
         const auto table = FieldChecksFor(form);
         EXPECT_FALSE(table.empty()) << form;
         std::set<std::string> seen;
-        for (const FieldCheckSpec &spec : table) {
-            SCOPED_TRACE(std::string(form) + " " + spec.control);
-            EXPECT_TRUE(seen.insert(spec.control).second) << "listed twice";
-            EXPECT_FALSE(CheckKindName(spec.check.kind).empty());
-            EXPECT_TRUE(spec.key == KeyFilter::None || spec.key == KeyFilter::UpperCaseEntry);
-            if (CheckKindCanRefuse(spec.check.kind)) {
-                EXPECT_TRUE(spec.check.title.starts_with("Prevalidation Error - "));
-                EXPECT_FALSE(spec.check.text.empty());
+        for (const FieldCheckSpec &check : table) {
+            SCOPED_TRACE(std::string(form) + " " + check.control);
+            EXPECT_TRUE(seen.insert(check.control).second) << "listed twice";
+            EXPECT_FALSE(CheckKindName(check.check.kind).empty());
+            EXPECT_TRUE(check.key == KeyFilter::None || check.key == KeyFilter::UpperCaseEntry);
+            if (CheckKindCanRefuse(check.check.kind)) {
+                EXPECT_TRUE(check.check.title.starts_with("Prevalidation Error - "));
+                EXPECT_FALSE(check.check.text.empty());
             }
-            EXPECT_GE(spec.maxLength, 0);
+            EXPECT_GE(check.maxLength, 0);
             // A date part names its three fields, itself among them.
-            if (!spec.date.day.empty()) {
-                EXPECT_TRUE(spec.control == spec.date.day || spec.control == spec.date.month ||
-                            spec.control == spec.date.year);
-                EXPECT_NE(FindFieldCheck(form, spec.date.day), nullptr);
-                EXPECT_NE(FindFieldCheck(form, spec.date.month), nullptr);
-                EXPECT_NE(FindFieldCheck(form, spec.date.year), nullptr);
+            if (!check.date.day.empty()) {
+                EXPECT_TRUE(check.control == check.date.day || check.control == check.date.month ||
+                            check.control == check.date.year);
+                EXPECT_NE(FindFieldCheck(form, check.date.day), nullptr);
+                EXPECT_NE(FindFieldCheck(form, check.date.month), nullptr);
+                EXPECT_NE(FindFieldCheck(form, check.date.year), nullptr);
             }
         }
     }
@@ -40,8 +40,8 @@ TEST(FieldTables, AzimuthFramesHaveThirtySixBoxesEach) {
     for (std::string_view form : {"GS1AssignFrmGE06", "GT1AssignFrmGE06"}) {
         for (std::string_view prefix : {"Txt_9EC_azm", "Txt_9NHAzm", "Txt_9NVAzm"}) {
             int boxes = 0;
-            for (const FieldCheckSpec &spec : FieldChecksFor(form))
-                boxes += spec.control.starts_with(prefix);
+            for (const FieldCheckSpec &check : FieldChecksFor(form))
+                boxes += check.control.starts_with(prefix);
             EXPECT_EQ(boxes, 36) << form << " " << prefix;
         }
         EXPECT_NE(FindFieldCheck(form, "Txt_9EC_azm350"), nullptr);
