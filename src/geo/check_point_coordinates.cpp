@@ -31,7 +31,29 @@ std::optional<double> ReadGroup(std::string_view group, std::size_t degWidth, ch
     return hemi == negative ? -value : value;
 }
 
+bool IsSignedText(std::string_view text, std::size_t degWidth, int maxDegrees) {
+    if (text.size() != degWidth + 3 && text.size() != degWidth + 5)
+        return false;
+    if (text[0] != '+' && text[0] != '-')
+        return false;
+    const auto deg = Digits(text.substr(1, degWidth));
+    const auto min = Digits(text.substr(1 + degWidth, 2));
+    const auto sec = Digits(text.substr(3 + degWidth));
+    if (!deg || !min || !sec || *min > 59 || *sec > 59)
+        return false;
+    const int seconds = (*deg * 60 + *min) * 60 + *sec;
+    return seconds <= maxDegrees * 3600;
+}
+
 } // namespace
+
+bool IsSignedLongitudeText(std::string_view text) {
+    return IsSignedText(text, 3, 180);
+}
+
+bool IsSignedLatitudeText(std::string_view text) {
+    return IsSignedText(text, 2, 90);
+}
 
 std::string MapText(const Coordinate &lon, const Coordinate &lat) {
     return lat.deg + lat.min + lat.sec + lat.hemi + lon.deg + lon.min + lon.sec + lon.hemi;

@@ -22,6 +22,11 @@ std::string MapText(const Coordinate &lon, const Coordinate &lat);
 // nullopt when the text is not 15 characters of digits and hemisphere letters in their places.
 std::optional<MapPoint> ReadMapText(std::string_view text);
 
+// True for a well-formed signed coordinate text: "+" or "-", degrees (3 digits for a longitude,
+// 2 for a latitude), minutes and optional seconds in 2 digits, within their ranges.
+bool IsSignedLongitudeText(std::string_view text);
+bool IsSignedLatitudeText(std::string_view text);
+
 // The four texts of a signed coordinate text ("+0050709", "-461200", seconds optional).
 Coordinate SplitSignedLongitude(std::string_view signedLong);
 Coordinate SplitSignedLatitude(std::string_view signedLat);

@@ -2,6 +2,7 @@
 
 #include "checks/coordinates.h"
 #include "geo/check_point_coordinates.h"
+#include "notice/file_format.h"
 #include "notice/vocabulary.h"
 #include "refdata/area_codes.h"
 #include "validation/findings.h"
@@ -27,20 +28,9 @@ bool Incomplete(const Coordinate &lon, const Coordinate &lat) {
     return lon.deg.empty() || lon.min.empty() || lat.deg.empty() || lat.min.empty();
 }
 
-// The signed form the notice file uses: "+" for N or E, degrees 3 digits (longitude) or 2, then
-// minutes and seconds in 2 digits; empty when degrees, minutes or hemisphere are missing.
+// The signed form the notice file uses, as the position messages quote it.
 std::string SignedText(const Coordinate &c) {
-    if (c.deg.empty() || c.min.empty())
-        return {};
-    const bool longitude = SameSymbol(c.hemi, "E") || SameSymbol(c.hemi, "W");
-    if (!longitude && !SameSymbol(c.hemi, "N") && !SameSymbol(c.hemi, "S"))
-        return {};
-    auto pad = [](const std::string &text, std::size_t width) {
-        return text.size() + 2 >= width && text.size() < width ? std::string(width - text.size(), '0') + text
-                                                               : text;
-    };
-    const bool positive = SameSymbol(c.hemi, "E") || SameSymbol(c.hemi, "N");
-    return (positive ? "+" : "-") + pad(c.deg, longitude ? 3 : 2) + pad(c.min, 2) + pad(c.sec, 2);
+    return FormatCoordinate(c.deg, c.min, c.sec, c.hemi);
 }
 
 // Checks one position and reports it: rejected is fatal, accepted with a detail is a warning.
