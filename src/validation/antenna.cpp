@@ -1,7 +1,9 @@
 #include "validation/antenna.h"
 
+#include "checks/numbers.h"
 #include "validation/findings.h"
 #include "validation/rule_helpers.h"
+#include "validation/values_helpers.h"
 
 #include <algorithm>
 #include <array>
@@ -71,11 +73,10 @@ bool PatternComplete(const NoticeRecord &record, AntennaPattern pattern, std::st
 bool ValidateEffectiveHeightPattern(const NoticeRecord &record, std::string &errors,
                                     const std::string &label) {
     FindingSink sink(errors, label);
-    const double highest = Given(record.t_eff_hgtmax)
-                               ? static_cast<double>(WholeNumberOf(record.t_eff_hgtmax))
-                               : kDefaultEffectiveHeightMax;
+    const double highest = Given(record.t_eff_hgtmax) ? RoundHalfEven(ReadItemNumber(record.t_eff_hgtmax))
+                                                      : kDefaultEffectiveHeightMax;
     for (const AntennaEntry &entry : record.eff_hgt.entries) {
-        const double value = LeadingNumber(entry.value);
+        const double value = ReadItemNumber(entry.value);
         if (value < kLowestEffectiveHeight || value > highest)
             sink.Fatal(" t_eff_hgt@azm" + entry.azimuth +
                        " : Value should be an integer between [-3000 , t_eff_hgtmax] (9EC)");
@@ -88,7 +89,7 @@ bool ValidateAttenuationPatterns(const NoticeRecord &record, std::string &errors
     bool normalisedH = false, normalisedV = false;
     // One entry: its range finding, or whether it marks its pattern as normalised (0 dB).
     auto test = [&](const AttenuationPattern &p, const AntennaEntry &entry, bool &normalised) {
-        const double value = LeadingNumber(entry.value);
+        const double value = ReadItemNumber(entry.value);
         if (value > kMostAttenuation || (entry.given && value < 0)) {
             sink.Fatal(std::string(p.rangePrefix) + entry.azimuth + std::string(kAttnRangeText));
             return;

@@ -4,6 +4,7 @@
 #include "refdata/frequencies.h"
 #include "validation/findings.h"
 #include "validation/rule_helpers.h"
+#include "validation/values_helpers.h"
 
 #include <algorithm>
 #include <array>
@@ -43,13 +44,13 @@ bool OnBand3Raster8MHz(std::string_view country) {
 }
 
 bool CheckTdabFrequency(std::string_view frequency, std::string &message) {
-    if (Listed(TdabBlockFrequencies(), LeadingNumber(frequency)))
+    if (Listed(TdabBlockFrequencies(), ReadItemNumber(frequency)))
         return true;
     return Fail(message, "Invalid T-DAB frequency in Band III");
 }
 
 bool CheckDvbtFrequency(std::string_view country, std::string_view frequency, std::string &message) {
-    const double f = LeadingNumber(frequency);
+    const double f = ReadItemNumber(frequency);
     if (f >= kUhfLow && f <= kUhfHigh) {
         if (Listed(UhfChannelFrequencies(), f))
             return true;

@@ -1,11 +1,16 @@
 #pragma once
-// Date readings of the value rules: the record's dates, calendar-month addition and today.
+// Readings of the value rules: numbers, the record's dates, calendar-month addition and today.
 
 #include <chrono>
 #include <optional>
 #include <string_view>
 
 namespace ondrell {
+
+// An item's number for the range and list comparisons: blanks anywhere are skipped, then the
+// leading decimal number is read, correctly rounded (174.928 reads as the same double as the
+// literal 174.928); a text that does not begin with a number reads as 0.
+double ReadItemNumber(std::string_view text);
 
 // A record date as captured: year, month and day joined by "-" ("2026-03-31", "2026-3-1").
 // Nothing when the text is not three numbers naming an existing calendar date.

@@ -2,6 +2,7 @@
 
 #include "validation/frequency.h"
 #include "validation/rule_helpers.h"
+#include "validation/values_helpers.h"
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ bool OneOf(std::string_view value, const std::array<std::string_view, 4> &codes)
 }
 
 bool Within(std::string_view text, const ValueRule &rule) {
-    const double value = LeadingNumber(text);
+    const double value = ReadItemNumber(text);
     return value >= rule.low && value <= rule.high;
 }
 
@@ -37,17 +38,17 @@ bool RuleFails(const ValueRule &rule, const NoticeRecord &record, std::string &d
     case Fails::UnlessOneOf:
         return !OneOf(value, rule.codes);
     case Fails::Above:
-        return LeadingNumber(value) > rule.high;
+        return ReadItemNumber(value) > rule.high;
     case Fails::Outside:
         return !Within(value, rule);
     case Fails::IfGiven:
         return true;
     case Fails::NotAboveOther: {
         const std::string &other = rule.other(record);
-        return Given(other) && !(LeadingNumber(other) < LeadingNumber(value));
+        return Given(other) && !(ReadItemNumber(other) < ReadItemNumber(value));
     }
     case Fails::ContourCountDiffers:
-        return Within(value, rule) && LeadingNumber(value) != static_cast<double>(ContourIdsGiven(record));
+        return Within(value, rule) && ReadItemNumber(value) != static_cast<double>(ContourIdsGiven(record));
     case Fails::NotTdabFrequency:
         return !CheckTdabFrequency(value, detail);
     case Fails::NotDvbtFrequency:

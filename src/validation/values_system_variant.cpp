@@ -2,6 +2,7 @@
 #include "refdata/band3_groups.h"
 #include "validation/frequency.h"
 #include "validation/rule_helpers.h"
+#include "validation/values_helpers.h"
 #include "validation/values_rules.h"
 
 namespace ondrell::value_rules {
@@ -20,7 +21,7 @@ bool In(std::string_view set, char c) {
 
 // The S3 message for a well-formed variant, or nothing when its width fits the raster.
 std::string_view RasterMismatch(const NoticeRecord &record, char letter) {
-    const bool band3 = Given(record.t_freq_assgn) && LeadingNumber(record.t_freq_assgn) < kBand3Top;
+    const bool band3 = Given(record.t_freq_assgn) && ReadItemNumber(record.t_freq_assgn) < kBand3Top;
     const bool is8MHz = In(k8MHzLetters, letter);
     if (!band3)
         return is8MHz ? std::string_view{} : k7MHzIn8MHzChannel;
