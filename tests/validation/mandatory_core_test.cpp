@@ -1,0 +1,140 @@
+// Mandatory core items, the choice of the type-specific group and the message line format.
+
+#include "mandatory_test_support.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace ondrell {
+namespace {
+
+using namespace testing_support;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+struct CleanCase {
+    const char *name;
+    NoticeRecord (*make)();
+};
+
+class CleanNotice : public ::testing::TestWithParam<CleanCase> {};
+
+// The baselines of every other test: a notice of each type that carries what it must.
+TEST_P(CleanNotice, DrawsNoFinding) {
+    const auto run = RunMandatory(GetParam().make());
+    EXPECT_TRUE(run.ok);
+    EXPECT_EQ(run.errors, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryType, CleanNotice,
+                         ::testing::Values(CleanCase{"GS1", CleanGs1}, CleanCase{"GT1", CleanGt1},
+                                           CleanCase{"GT1Art5", CleanGt1Article5}, CleanCase{"GS2", CleanGs2},
+                                           CleanCase{"GT2", CleanGt2}, CleanCase{"GA1", CleanGa1},
+                                           CleanCase{"TB5", CleanTb5}, CleanCase{"TB3", CleanTb3},
+                                           CleanCase{"TB2", CleanTb2}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(MandatoryCore, EmptyRecordReportsCoreItemsOnly) {
+    const auto run = RunMandatory(NoticeRecord{});
+    EXPECT_FALSE(run.ok);
+    EXPECT_THAT(run.lines,
+                ElementsAre(" :  t_adm is a mandatory value (B)", " :  t_notice_type is a mandatory value",
+                            " :  t_action is a mandatory value", " :  t_fragment is a mandatory value",
+                            " :  t_ctry is a mandatory value (4B)"));
+    for (const auto &f : SplitFindings(run.errors))
+        EXPECT_EQ(f.severity, "FATAL ERROR : ");
+}
+
+struct CoreCase {
+    const char *name;
+    NoticeRecord (*make)();
+    std::function<void(NoticeRecord &)> change;
+    std::vector<std::string> lines;
+};
+
+class CoreRule : public ::testing::TestWithParam<CoreCase> {};
+
+TEST_P(CoreRule, ReportsExactly) {
+    NoticeRecord r = GetParam().make();
+    GetParam().change(r);
+    const auto run = RunMandatory(r);
+    EXPECT_EQ(run.lines, GetParam().lines);
+    EXPECT_EQ(run.ok, GetParam().lines.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CoreRule,
+    ::testing::Values(
+        CoreCase{
+            "AdmMissing", CleanGs1, [](auto &r) { r.t_adm.clear(); }, {" :  t_adm is a mandatory value (B)"}},
+        CoreCase{"ActionMissing",
+                 CleanTb3,
+                 [](auto &r) { r.t_action.clear(); },
+                 {" :  t_action is a mandatory value"}},
+        CoreCase{"CountryMissingOnAllotment",
+                 CleanGt2,
+                 [](auto &r) { r.t_ctry.clear(); },
+                 {" :  t_ctry is a mandatory value (4B)"}},
+        CoreCase{"FragmentMissingOnTb5",
+                 CleanTb5,
+                 [](auto &r) { r.t_fragment.clear(); },
+                 {" :  t_fragment is a mandatory value"}},
+        // The target of an Article 4 modification is the notice itself; identifiers compare exactly.
+        CoreCase{"ModifyTargetDiffersInCase",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_action = "MODIFY";
+                     r.t_trg_adm_ref_id = "a1";
+                 },
+                 {" :  t_trg_adm_ref_id must be same as t_adm_ref_id for fragment GE06D"}},
+        CoreCase{"ModifyTargetSame",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_action = "modify";
+                     r.t_trg_adm_ref_id = "A1";
+                 },
+                 {}},
+        CoreCase{"ModifyUnderArticle5NamesAnotherTarget",
+                 CleanGt1Article5,
+                 [](auto &r) {
+                     r.t_action = "MODIFY";
+                     r.t_trg_adm_ref_id = "a1";
+                 },
+                 {}},
+        // The fragment-rule type test is exact: a lower-case tb2 must carry a fragment, yet still
+        // runs the TB2 group and is spared the country.
+        CoreCase{"FragmentTypeTestIsExact",
+                 CleanTb2,
+                 [](auto &r) { r.t_notice_type = "tb2"; },
+                 {" :  t_fragment is a mandatory value"}},
+        CoreCase{"UnknownTypeRunsNoTypeGroup",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_notice_type = "GX9";
+                     r.t_site_name.clear();
+                     r.t_plan = "GE06D";
+                 },
+                 {" : t_plan should not be notified for a GX9"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(MandatoryCore, LabelPrecedesEveryMessageLine) {
+    NoticeRecord r = CleanGs1();
+    r.t_adm.clear();
+    r.t_plan = "GE06D";
+    std::string errors;
+    EXPECT_FALSE(ValidateNoticeMandatory(r, errors, "N7"));
+    EXPECT_EQ(errors, "FATAL ERROR : \r\nN7 :  t_adm is a mandatory value (B)\r\n"
+                      "FATAL ERROR : \r\nN7 : t_plan should not be notified for a GS1\r\n");
+}
+
+TEST(MandatoryCore, AppendsToWhatTheErrorTextHolds) {
+    std::string errors = "earlier\r\n";
+    ValidateNoticeMandatory(NoticeRecord{}, errors, "");
+    EXPECT_TRUE(errors.starts_with("earlier\r\nFATAL ERROR : \r\n :  t_adm is a mandatory value (B)\r\n"));
+    EXPECT_THAT(MessageLines(""), IsEmpty());
+}
+
+} // namespace
+} // namespace ondrell
