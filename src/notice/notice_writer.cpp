@@ -3,6 +3,7 @@
 #include "app/core/program_id.h"
 #include "app/core/user_name.h"
 #include "notice/file_format.h"
+#include "notice/read_values.h"
 #include "notice/vocabulary.h"
 
 #include <cctype>
@@ -203,17 +204,6 @@ void Tb2Block(const NoticeRecord &r, Body &b) {
     b.Line("t_d_inuse", FormatDateIso(r.t_d_inuse));
 }
 
-// The leading whole number of a text, as the number of test points is read; 0 when there is none.
-int LeadingCount(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    int n = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && n < 100000; ++i)
-        n = n * 10 + (text[i] - '0');
-    return n;
-}
-
 } // namespace
 
 std::string FormatNotice(const NoticeRecord &record, int noticeNumber) {
@@ -242,7 +232,7 @@ std::string FormatSubAreaNotice(const NoticeRecord &record, int noticeNumber) {
     b.Line("t_contour_id", record.sub_area.t_contour_id);
     b.Line("t_nb_test_pts", record.sub_area.t_nb_test_pts);
     const auto &points = record.sub_area.test_points;
-    const size_t count = std::min<size_t>(LeadingCount(record.sub_area.t_nb_test_pts), points.size());
+    const size_t count = std::min<size_t>(LeadingWholeNumber(record.sub_area.t_nb_test_pts), points.size());
     for (size_t i = 0; i < count; ++i) {
         if (!points[i].given)
             continue;
