@@ -34,17 +34,16 @@ constexpr double kLowestEffectiveHeight = -3000;
 constexpr double kDefaultEffectiveHeightMax = 3000;
 constexpr double kMostAttenuation = 40;
 
-// The horizontal and vertical attenuation patterns, in the order their entries are tested.
-struct AttenuationPattern {
-    std::string_view rangePrefix; // line start of a range finding, before the azimuth
-    std::string_view notNormalised;
-};
+// Message lines of the attenuation patterns begin with the pattern's tag.
+constexpr std::string_view kAttnHTag = " : <ANT_DIAGR_H> : ";
+constexpr std::string_view kAttnVTag = " : <ANT_DIAGR_V> : ";
 
-constexpr AttenuationPattern kAttnH = {" : <ANT_DIAGR_H> :  t_attn@azm",
-                                       " : <ANT_DIAGR_H> : has to be normalized "};
-constexpr AttenuationPattern kAttnV = {" : <ANT_DIAGR_V> :  t_attn@azm",
-                                       " : <ANT_DIAGR_V> : has to be normalized "};
-constexpr std::string_view kAttnRangeText = " : Value should be a numerical between [0.0 , 40.0]";
+std::string AttnOutOfRange(std::string_view tag, const std::string &azimuth) {
+    return std::string(tag) + " t_attn@azm" + azimuth + " : Value should be a numerical between [0.0 , 40.0]";
+}
+std::string AttnNotNormalised(std::string_view tag) {
+    return std::string(tag) + "has to be normalized ";
+}
 
 } // namespace
 
@@ -88,23 +87,24 @@ bool ValidateAttenuationPatterns(const NoticeRecord &record, std::string &errors
     FindingSink sink(errors, label);
     bool normalisedH = false, normalisedV = false;
     // One entry: its range finding, or whether it marks its pattern as normalised (0 dB).
-    auto test = [&](const AttenuationPattern &p, const AntennaEntry &entry, bool &normalised) {
+    auto test = [&](std::string_view tag, const AntennaEntry &entry, bool &normalised) {
         const double value = ReadItemNumber(entry.value);
+        // Only an entered value can be negative; an empty one reads as 0.
         if (value > kMostAttenuation || (entry.given && value < 0)) {
-            sink.Fatal(std::string(p.rangePrefix) + entry.azimuth + std::string(kAttnRangeText));
+            sink.Fatal(AttnOutOfRange(tag, entry.azimuth));
             return;
         }
         if (value == 0)
             normalised = true;
     };
     for (int i = 0; i < kAntennaEntries; ++i) {
-        test(kAttnH, record.attn_h.entries[i], normalisedH);
-        test(kAttnV, record.attn_v.entries[i], normalisedV);
+        test(kAttnHTag, record.attn_h.entries[i], normalisedH);
+        test(kAttnVTag, record.attn_v.entries[i], normalisedV);
     }
     if (!normalisedV)
-        sink.Fatal(kAttnV.notNormalised);
+        sink.Fatal(AttnNotNormalised(kAttnVTag));
     if (!normalisedH)
-        sink.Fatal(kAttnH.notNormalised);
+        sink.Fatal(AttnNotNormalised(kAttnHTag));
     return sink.ok();
 }
 

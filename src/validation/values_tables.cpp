@@ -23,6 +23,10 @@ constexpr std::string_view kRefPlanCfg =
 
 constexpr double kMostErp = 53.0;
 
+// A frequency finding names the item, then the frequency check's own explanation.
+constexpr std::string_view kFreqAssgn = "t_freq_assgn : ";
+constexpr std::string_view kTrgFreqAssgn = "t_trg_freq_assgn : ";
+
 const std::string &SpectrumMask(const NoticeRecord &r) {
     return r.planning.t_spect_mask;
 }
@@ -206,12 +210,12 @@ const ValueRule kReference[] = {
      .item = Item<&NoticeRecord::t_freq_assgn>,
      .fails = Fails::NotTdabFrequency,
      .text = {},
-     .prefix = "t_freq_assgn : "},
+     .prefix = kFreqAssgn},
     {.types = kTdab,
      .item = Item<&NoticeRecord::t_trg_freq_assgn>,
      .fails = Fails::NotTdabFrequency,
      .text = {},
-     .prefix = "t_trg_freq_assgn : "},
+     .prefix = kTrgFreqAssgn},
     {.types = {{nt::GT2}},
      .item = TypRefNetwk,
      .fails = Fails::UnlessOneOf,
@@ -226,12 +230,12 @@ const ValueRule kReference[] = {
      .item = Item<&NoticeRecord::t_freq_assgn>,
      .fails = Fails::NotDvbtFrequency,
      .text = {},
-     .prefix = "t_freq_assgn : "},
+     .prefix = kFreqAssgn},
     {.types = kDvbt,
      .item = Item<&NoticeRecord::t_trg_freq_assgn>,
      .fails = Fails::NotDvbtFrequency,
      .text = {},
-     .prefix = "t_trg_freq_assgn : "},
+     .prefix = kTrgFreqAssgn},
 };
 
 const ValueRule kTestPoints[] = {
