@@ -1,0 +1,162 @@
+// Areas near a point, by their geodesic distance on WGS84.
+//
+// The search runs on earth-centred coordinates, where the straight-line (chord) distance never
+// exceeds the geodesic distance and differs from it by a nearly constant factor at a given
+// length (under 0.1 % up to 1000 km). Candidate areas are ordered by the chord distance to their
+// bounding box; each area's tree is searched for its nearest boundary edge while the chord can
+// still beat the current bound; only the winners get an exact geodesic from GeographicLib.
+
+#include "geo/world_map_impl.h"
+
+#include <GeographicLib/Geodesic.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ondrell {
+
+namespace mf = mapfile;
+
+namespace {
+
+// Chord distances of different areas that agree within this factor may rank differently once
+// converted to geodesics.
+constexpr double kRankSlack = 1 + 2e-5;
+constexpr double kSlackKm = 0.005; // float storage of positions and straight-edge sagitta
+
+double BoxDistance2(const mf::BvhNode &node, const double p[3]) {
+    double sum = 0;
+    for (int d = 0; d < 3; ++d) {
+        const double v = std::max({double(node.lo[d]) - p[d], 0.0, p[d] - double(node.hi[d])});
+        sum += v * v;
+    }
+    return sum;
+}
+
+double SegmentDistance2(const mf::BoundaryEdge &e, const double p[3], double *t) {
+    double d[3], w[3], dd = 0, wd = 0;
+    for (int k = 0; k < 3; ++k) {
+        d[k] = double(e.b[k]) - e.a[k];
+        w[k] = p[k] - e.a[k];
+        dd += d[k] * d[k];
+        wd += w[k] * d[k];
+    }
+    const double s = dd > 0 ? std::clamp(wd / dd, 0.0, 1.0) : 0.0;
+    double sum = 0;
+    for (int k = 0; k < 3; ++k) {
+        const double v = w[k] - s * d[k];
+        sum += v * v;
+    }
+    *t = s;
+    return sum;
+}
+
+struct Hit {
+    double chord2;
+    std::size_t area;
+    std::uint32_t edge;
+    double t;
+};
+
+// Nearest boundary edge of one area closer than sqrt(bound2); false when there is none.
+bool NearestEdge(const WorldMap::Impl &map, std::size_t area, const double p[3], double bound2, Hit *hit) {
+    const mf::AreaRecord &record = map.areas[area];
+    if (record.nodeCount == 0)
+        return false;
+    std::uint32_t stack[64];
+    int top = 0;
+    stack[top++] = record.rootNode;
+    bool found = false;
+    while (top > 0) {
+        const mf::BvhNode &node = map.nodes[stack[--top]];
+        if (BoxDistance2(node, p) >= bound2)
+            continue;
+        if (node.count > 0) {
+            for (std::uint32_t i = node.first; i < node.first + node.count; ++i) {
+                double t;
+                const double d2 = SegmentDistance2(map.nodeEdges[i], p, &t);
+                if (d2 < bound2) {
+                    bound2 = d2;
+                    *hit = {d2, area, i, t};
+                    found = true;
+                }
+            }
+            continue;
+        }
+        // Visit the nearer child first so the bound tightens early.
+        const double d0 = BoxDistance2(map.nodes[node.first], p);
+        const double d1 = BoxDistance2(map.nodes[node.first + 1], p);
+        const std::uint32_t nearer = d0 <= d1 ? node.first : node.first + 1;
+        const std::uint32_t farther = d0 <= d1 ? node.first + 1 : node.first;
+        if (std::max(d0, d1) < bound2 && top < 63)
+            stack[top++] = farther;
+        if (std::min(d0, d1) < bound2 && top < 63)
+            stack[top++] = nearer;
+    }
+    return found;
+}
+
+double GeodesicKm(const mf::BoundaryEdge &e, double t, double lon, double lat) {
+    const double qlon = e.alon + t * (double(e.blon) - e.alon);
+    const double qlat = e.alat + t * (double(e.blat) - e.alat);
+    double metres = 0;
+    GeographicLib::Geodesic::WGS84().Inverse(lat, lon, qlat, qlon, metres);
+    return metres / 1000;
+}
+
+} // namespace
+
+std::vector<NearArea> FindNearAreas(const WorldMap::Impl &map, double lon, double lat, double radiusKm,
+                                    std::size_t maxCount) {
+    if (maxCount == 0 || !std::isfinite(lon) || !(lat >= -90 && lat <= 90) || !(radiusKm >= 0))
+        return {};
+    double p[3];
+    mf::ToEcef(lon, lat, p);
+    const double radiusBound = radiusKm + kSlackKm;
+
+    std::vector<std::pair<double, std::size_t>> candidates;
+    for (std::size_t a = 0; a < map.areaCount; ++a) {
+        if (map.areas[a].nodeCount == 0)
+            continue;
+        const double d2 = BoxDistance2(map.nodes[map.areas[a].rootNode], p);
+        if (d2 < radiusBound * radiusBound)
+            candidates.emplace_back(d2, a);
+    }
+    std::sort(candidates.begin(), candidates.end());
+
+    const std::size_t keep = maxCount + 2; // a little spare for rank changes near the cut
+    std::vector<Hit> hits;
+    auto bound2 = [&] {
+        double b = radiusBound;
+        if (hits.size() >= keep)
+            b = std::min(b, std::sqrt(hits[keep - 1].chord2) * kRankSlack + kSlackKm);
+        return b * b;
+    };
+    for (const auto &[boxDistance2, area] : candidates) {
+        const double limit = bound2();
+        if (boxDistance2 >= limit)
+            break;
+        Hit hit{};
+        if (NearestEdge(map, area, p, limit, &hit)) {
+            hits.insert(std::upper_bound(hits.begin(), hits.end(), hit,
+                                         [](const Hit &a, const Hit &b) { return a.chord2 < b.chord2; }),
+                        hit);
+            if (hits.size() > keep)
+                hits.pop_back();
+        }
+    }
+
+    std::vector<NearArea> result;
+    for (const Hit &hit : hits) {
+        const double km = GeodesicKm(map.nodeEdges[hit.edge], hit.t, lon, lat);
+        if (km <= radiusKm)
+            result.push_back({std::string(map.Symbol(hit.area)), km});
+    }
+    std::stable_sort(result.begin(), result.end(),
+                     [](const NearArea &a, const NearArea &b) { return a.km < b.km; });
+    if (result.size() > maxCount)
+        result.resize(maxCount);
+    return result;
+}
+
+} // namespace ondrell

@@ -1,0 +1,104 @@
+#include "geo/world_map.h"
+
+#include "geo/world_map_impl.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace ondrell {
+
+namespace mf = mapfile;
+
+WorldMap::Impl::Impl(MapFile mapped) : file(std::move(mapped)) {
+    const mf::Header &h = file.Header();
+    areas = file.Array<mf::AreaRecord>(h.areas);
+    areaCount = h.areas.count;
+    cellFirst = file.Array<std::uint32_t>(h.cellFirst);
+    cellArea = file.Array<std::uint16_t>(h.cellArea);
+    groups = file.Array<mf::CellGroup>(h.groups);
+    cellEdges = file.Array<mf::CellEdge>(h.cellEdges);
+    nodes = file.Array<mf::BvhNode>(h.nodes);
+    nodeEdges = file.Array<mf::BoundaryEdge>(h.nodeEdges);
+}
+
+std::string_view WorldMap::Impl::Symbol(std::size_t area) const {
+    const char *s = areas[area].symbol;
+    return {s, strnlen(s, sizeof areas[area].symbol)};
+}
+
+namespace {
+
+double Orient(double ax, double ay, double bx, double by, double cx, double cy) {
+    return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+}
+
+} // namespace
+
+int WorldMap::Impl::AreaIndexAt(double lon, double lat) const {
+    if (!std::isfinite(lon) || !(lat >= -90 && lat <= 90))
+        return -1;
+    if (lon < -180 || lon >= 180)
+        lon = std::fmod(std::fmod(lon + 180, 360) + 360, 360) - 180;
+    const int col = std::min(static_cast<int>((lon + 180) / mf::kCellDeg), mf::kGridCols - 1);
+    const int row = std::min(static_cast<int>((lat + 90) / mf::kCellDeg), mf::kGridRows - 1);
+    const std::size_t cell = std::size_t(row) * mf::kGridCols + col;
+    // Walk from the cell's reference point to the point: each polygon boundary crossed flips
+    // whether we are inside that polygon.
+    const double rx = -180 + (col + 0.5) * mf::kCellDeg + mf::kRefOffsetLon;
+    const double ry = -90 + (row + 0.5) * mf::kCellDeg + mf::kRefOffsetLat;
+    for (std::uint32_t g = cellFirst[cell]; g < cellFirst[cell + 1]; ++g) {
+        const mf::CellGroup &group = groups[g];
+        bool inside = group.refInside != 0;
+        const mf::CellEdge *e = cellEdges + group.firstEdge;
+        for (const mf::CellEdge *end = e + group.edgeCount; e != end; ++e) {
+            const bool sa = Orient(rx, ry, lon, lat, e->ax, e->ay) > 0;
+            const bool sb = Orient(rx, ry, lon, lat, e->bx, e->by) > 0;
+            if (sa != sb && (Orient(e->ax, e->ay, e->bx, e->by, rx, ry) > 0) !=
+                                (Orient(e->ax, e->ay, e->bx, e->by, lon, lat) > 0))
+                inside = !inside;
+        }
+        if (inside)
+            return group.area;
+    }
+    return cellArea[cell] == mf::kNoArea ? -1 : cellArea[cell];
+}
+
+WorldMap::WorldMap(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+WorldMap::~WorldMap() = default;
+WorldMap::WorldMap(WorldMap &&) noexcept = default;
+WorldMap &WorldMap::operator=(WorldMap &&) noexcept = default;
+
+std::optional<WorldMap> WorldMap::Load(const std::string &path, std::string *error) {
+    auto file = MapFile::Open(path, error);
+    if (!file)
+        return std::nullopt;
+    return WorldMap(std::make_unique<Impl>(std::move(*file)));
+}
+
+std::string WorldMap::AreaAt(double lon, double lat) const {
+    const int area = impl_->AreaIndexAt(lon, lat);
+    return area < 0 ? std::string() : std::string(impl_->Symbol(std::size_t(area)));
+}
+
+std::vector<NearArea> WorldMap::NearAreas(double lon, double lat, double radiusKm,
+                                          std::size_t maxCount) const {
+    return FindNearAreas(*impl_, lon, lat, radiusKm, maxCount);
+}
+
+std::vector<std::string> WorldMap::Symbols() const {
+    std::vector<std::string> symbols;
+    for (std::size_t i = 0; i < impl_->areaCount; ++i)
+        symbols.emplace_back(impl_->Symbol(i));
+    return symbols;
+}
+
+std::string DefaultMapPath(const std::string &exeDir) {
+    if (const char *env = std::getenv("ONDRELL_MAP_FILE"); env && *env)
+        return env;
+    if (exeDir.empty())
+        return "ondrell.map";
+    return exeDir.back() == '/' ? exeDir + "ondrell.map" : exeDir + "/ondrell.map";
+}
+
+} // namespace ondrell
