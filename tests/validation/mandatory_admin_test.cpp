@@ -16,6 +16,8 @@ struct AdminCase {
     NoticeRecord (*make)();
     std::function<void(NoticeRecord &)> change;
     std::vector<std::string> lines;
+
+    friend void PrintTo(const AdminCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class AdminRule : public ::testing::TestWithParam<AdminCase> {};

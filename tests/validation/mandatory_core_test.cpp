@@ -52,6 +52,8 @@ struct CoreCase {
     NoticeRecord (*make)();
     std::function<void(NoticeRecord &)> change;
     std::vector<std::string> lines;
+
+    friend void PrintTo(const CoreCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class CoreRule : public ::testing::TestWithParam<CoreCase> {};
