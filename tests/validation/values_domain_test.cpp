@@ -43,6 +43,11 @@ const std::string kRefPlanCfg =
               "RPC3} and for T_DAB : {RPC4, RPC5}");
 const std::string kTestPointCount = FatalLine(" : Value must be between [3-99]");
 
+// A notice of the type with one item set.
+NoticeRecord With(std::string_view type, std::string NoticeRecord::*item, std::string value) {
+    return Notice(type, [&](NoticeRecord &r) { r.*item = std::move(value); });
+}
+
 // A GA1 notice that passes its own count rule, so other findings stand alone.
 NoticeRecord SubArea(const Setup &setup) {
     return Notice("GA1", [&](NoticeRecord &r) {
@@ -54,10 +59,10 @@ NoticeRecord SubArea(const Setup &setup) {
 INSTANTIATE_TEST_SUITE_P(
     AdministrativeNotices, ValueDomain,
     ::testing::Values(
-        DomainCase{"Tb5ForeignFragment", Notice("TB5", [](auto &r) { r.t_fragment = "GE06A"; }),
-                   kAssignmentFragment, false},
-        DomainCase{"Tb5FragmentAnyCase", Notice("TB5", [](auto &r) { r.t_fragment = "ntfd_rr"; }), "", true},
-        DomainCase{"Tb5ModifyDrawsTwoActionMessages", Notice("TB5", [](auto &r) { r.t_action = "MODIFY"; }),
+        DomainCase{"Tb5ForeignFragment", With("TB5", &NoticeRecord::t_fragment, "GE06A"), kAssignmentFragment,
+                   false},
+        DomainCase{"Tb5FragmentAnyCase", With("TB5", &NoticeRecord::t_fragment, "ntfd_rr"), "", true},
+        DomainCase{"Tb5ModifyDrawsTwoActionMessages", With("TB5", &NoticeRecord::t_action, "MODIFY"),
                    FatalLine(" :  t_action : Acceptable values are {SUPPRESS, WITHDRAW}") +
                        FatalLine(" :  t_action : Acceptable values are {ADD, SUPPRESS}"),
                    false},
@@ -82,27 +87,27 @@ INSTANTIATE_TEST_SUITE_P(
                               r.t_action = "PARTB";
                           }),
                    kPlanOnlyGE06D + FatalLine(" :  t_action : Acceptable values are {CONFORM}"), false},
-        DomainCase{"Gs1DoesNotRunTb2Rules", Notice("GS1", [](auto &r) { r.t_plan = "X"; }), "", true}),
+        DomainCase{"Gs1DoesNotRunTb2Rules", With("GS1", &NoticeRecord::t_plan, "X"), "", true}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Assignments, ValueDomain,
     ::testing::Values(
-        DomainCase{"ForeignFragment", Notice("GT1", [](auto &r) { r.t_fragment = "GE06L"; }),
-                   kAssignmentFragment, false},
-        DomainCase{"ErpAtBoundPasses", Notice("GS1", [](auto &r) { r.t_erp_h_dbw = "53"; }), "", true},
-        DomainCase{"ErpHAboveBound", Notice("GS1", [](auto &r) { r.t_erp_h_dbw = "53.01"; }),
+        DomainCase{"ForeignFragment", With("GT1", &NoticeRecord::t_fragment, "GE06L"), kAssignmentFragment,
+                   false},
+        DomainCase{"ErpAtBoundPasses", With("GS1", &NoticeRecord::t_erp_h_dbw, "53"), "", true},
+        DomainCase{"ErpHAboveBound", With("GS1", &NoticeRecord::t_erp_h_dbw, "53.01"),
                    FatalLine(" :  t_erp_h_dbw : Value should be <= 53.0 (8BH)"), false},
-        DomainCase{"ErpWithoutLeadingNumberReadsZero", Notice("GS1", [](auto &r) { r.t_erp_h_dbw = "x60"; }),
-                   "", true},
-        DomainCase{"ErpVAboveBound", Notice("GT1", [](auto &r) { r.t_erp_v_dbw = "60"; }),
+        DomainCase{"ErpWithoutLeadingNumberReadsZero", With("GS1", &NoticeRecord::t_erp_h_dbw, "x60"), "",
+                   true},
+        DomainCase{"ErpVAboveBound", With("GT1", &NoticeRecord::t_erp_v_dbw, "60"),
                    FatalLine(" :  t_erp_v_dbw : Value should be <= 53.0 (8BV)"), false},
-        DomainCase{"NoLowerBoundOnErp", Notice("GS1", [](auto &r) { r.t_erp_v_dbw = "-100"; }), "", true},
-        DomainCase{"PolarisationU", Notice("GS1", [](auto &r) { r.t_polar = "u"; }),
+        DomainCase{"NoLowerBoundOnErp", With("GS1", &NoticeRecord::t_erp_v_dbw, "-100"), "", true},
+        DomainCase{"PolarisationU", With("GS1", &NoticeRecord::t_polar, "u"),
                    FatalLine(" :  t_polar : For assignments acceptable values are {V, H, M} (9D)"), false},
-        DomainCase{"CallSignIsOnlyAWarning", Notice("GS1", [](auto &r) { r.t_call_sign = "ABC"; }),
+        DomainCase{"CallSignIsOnlyAWarning", With("GS1", &NoticeRecord::t_call_sign, "ABC"),
                    WarningLine(" : t_call_sign (3A1) provided but NOT validated."), true},
-        DomainCase{"BeamTiltErpAboveBound", Notice("GT1", [](auto &r) { r.t_erp_beam_tilt_dbw = "53.5"; }),
+        DomainCase{"BeamTiltErpAboveBound", With("GT1", &NoticeRecord::t_erp_beam_tilt_dbw, "53.5"),
                    FatalLine(" :  t_erp_beam_tilt_dbw : Value should be <= 53.0"), false},
         DomainCase{"BeamTiltErpEqualToHorizontal",
                    Notice("GT1",
@@ -132,31 +137,29 @@ INSTANTIATE_TEST_SUITE_P(
                               r.t_beam_tilt_angle = "-30.5";
                           }),
                    "", true},
-        DomainCase{"BeamTiltAngleBounds", Notice("GT1", [](auto &r) { r.t_beam_tilt_angle = "30"; }), "",
-                   true},
-        DomainCase{"BeamTiltAngleOutside", Notice("GT1", [](auto &r) { r.t_beam_tilt_angle = "-30.5"; }),
+        DomainCase{"BeamTiltAngleBounds", With("GT1", &NoticeRecord::t_beam_tilt_angle, "30"), "", true},
+        DomainCase{"BeamTiltAngleOutside", With("GT1", &NoticeRecord::t_beam_tilt_angle, "-30.5"),
                    FatalLine(" :  t_beam_tilt_angle : Value should be [-30.0, 30.0]"), false}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     EveryType, ValueDomain,
     ::testing::Values(
-        DomainCase{"SuppressOnAssignment", Notice("GS1", [](auto &r) { r.t_action = "suppress"; }),
+        DomainCase{"SuppressOnAssignment", With("GS1", &NoticeRecord::t_action, "suppress"),
                    FatalLine(" :  t_action : Acceptable values are {ADD, MODIFY}"), false},
-        DomainCase{"SuppressOnUnknownType", Notice("XX1", [](auto &r) { r.t_action = "SUPPRESS"; }),
+        DomainCase{"SuppressOnUnknownType", With("XX1", &NoticeRecord::t_action, "SUPPRESS"),
                    FatalLine(" :  t_action : Acceptable values are {ADD, MODIFY}"), false},
         DomainCase{"SuppressOnSubArea", SubArea([](auto &r) { r.t_action = "SUPPRESS"; }), "", true},
         DomainCase{"ModifyOnSubArea", SubArea([](auto &r) { r.t_action = "MODIFY"; }),
                    FatalLine(" :  t_action : Acceptable values are {ADD, SUPPRESS}"), false},
-        DomainCase{"HeightAboveGroundBounds", Notice("TB5", [](auto &r) { r.t_hgt_agl = "800"; }), "", true},
-        DomainCase{"HeightAboveGroundNegative", Notice("GS2", [](auto &r) { r.t_hgt_agl = "-1"; }),
+        DomainCase{"HeightAboveGroundBounds", With("TB5", &NoticeRecord::t_hgt_agl, "800"), "", true},
+        DomainCase{"HeightAboveGroundNegative", With("GS2", &NoticeRecord::t_hgt_agl, "-1"),
                    FatalLine(" :  t_hgt_agl : Value should be between [0, 800] (9E)"), false},
-        DomainCase{"SiteAltitudeOutside", Notice("GT1", [](auto &r) { r.t_site_alt = "8851"; }),
+        DomainCase{"SiteAltitudeOutside", With("GT1", &NoticeRecord::t_site_alt, "8851"),
                    FatalLine(" :  t_site_alt : Value should be an integer between [-1000, 8850] (9EA)"),
                    false},
-        DomainCase{"SiteAltitudeLowestPasses", Notice("GT1", [](auto &r) { r.t_site_alt = "-1000"; }), "",
-                   true},
-        DomainCase{"MaxEffectiveHeightOutside", Notice("GS2", [](auto &r) { r.t_eff_hgtmax = "-3001"; }),
+        DomainCase{"SiteAltitudeLowestPasses", With("GT1", &NoticeRecord::t_site_alt, "-1000"), "", true},
+        DomainCase{"MaxEffectiveHeightOutside", With("GS2", &NoticeRecord::t_eff_hgtmax, "-3001"),
                    FatalLine(" : t_eff_hgtmax  : Value should be an integer between [-3000, 3000] (9EB)"),
                    false},
         DomainCase{"DvbtMaskForeign", Notice("GT2", [](auto &r) { r.planning.t_spect_mask = "1"; }),
@@ -168,9 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
         DomainCase{"TdabMaskListed", Notice("GS2", [](auto &r) { r.planning.t_spect_mask = "3"; }), "", true},
         DomainCase{"MaskNotTestedOnOtherTypes", Notice("TB5", [](auto &r) { r.planning.t_spect_mask = "Q"; }),
                    "", true},
-        DomainCase{"OffsetOutside", Notice("TB3", [](auto &r) { r.t_offset = "500.5"; }),
+        DomainCase{"OffsetOutside", With("TB3", &NoticeRecord::t_offset, "500.5"),
                    FatalLine(" :  t_offset  t_offset : Value should be between [-500.0, 500.0] (1E)"), false},
-        DomainCase{"OffsetLowestPasses", Notice("GT1", [](auto &r) { r.t_offset = "-500"; }), "", true}),
+        DomainCase{"OffsetLowestPasses", With("GT1", &NoticeRecord::t_offset, "-500"), "", true}),
     CaseName);
 
 NoticeRecord AllotmentWithContours(std::string count, std::initializer_list<int> slots) {
@@ -184,7 +187,7 @@ NoticeRecord AllotmentWithContours(std::string count, std::initializer_list<int>
 INSTANTIATE_TEST_SUITE_P(
     Allotments, ValueDomain,
     ::testing::Values(
-        DomainCase{"Article5Fragment", Notice("GT2", [](auto &r) { r.t_fragment = "NTFD_RR"; }),
+        DomainCase{"Article5Fragment", With("GT2", &NoticeRecord::t_fragment, "NTFD_RR"),
                    FatalLine(" :  t_fragment : Acceptable value for allotments are {GE06D}"), false},
         DomainCase{"SubAreaCountMatchesAnySlots", AllotmentWithContours("2", {0, 7}), "", true},
         DomainCase{"SubAreaCountMismatch", AllotmentWithContours("2", {0, 3, 9}),
