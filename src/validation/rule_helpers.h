@@ -2,9 +2,11 @@
 // Small readings shared by the validation rules: what "given" means, how codes compare and how
 // a text is read as a number.
 
+#include "checks/numbers.h"
 #include "notice/record.h"
 
-#include <cmath>
+#include <algorithm>
+#include <string>
 #include <string_view>
 
 namespace ondrell {
@@ -33,40 +35,23 @@ inline bool SameCode(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The leading decimal number of a text: blanks are skipped anywhere, then an optional sign,
-// digits, an optional full stop and fraction; reading stops at the first character that cannot
-// continue the number. A text that does not begin with a number reads as 0.
+// The leading number of an item's text, as every validation rule reads it: blanks anywhere are
+// skipped, then the field checks' leading-number reading applies (sign, digits, full stop and
+// fraction, exponent; the rest is ignored). A text that does not begin with a number reads as 0.
 inline double LeadingNumber(std::string_view text) {
-    double whole = 0.0, scale = 1.0;
-    bool negative = false, signSeen = false, digitSeen = false, inFraction = false;
-    for (char c : text) {
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
-            continue;
-        if ((c == '+' || c == '-') && !signSeen && !digitSeen && !inFraction) {
-            signSeen = true;
-            negative = c == '-';
-        } else if (c >= '0' && c <= '9') {
-            digitSeen = true;
-            if (inFraction) {
-                scale /= 10.0;
-                whole += (c - '0') * scale;
-            } else {
-                whole = whole * 10.0 + (c - '0');
-            }
-        } else if (c == '.' && !inFraction) {
-            inFraction = true;
-            signSeen = true;
-        } else {
-            break;
-        }
-    }
-    return negative ? -whole : whole;
+    std::string packed;
+    packed.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            packed += c;
+    return ReadLeadingNumber(packed);
 }
 
 // A count read from a text: its leading number rounded to the nearest whole number, a half to
-// the even neighbour.
+// the even neighbour; absurd sizes are held to a billion either way.
 inline long WholeNumberOf(std::string_view text) {
-    return std::lround(std::nearbyint(LeadingNumber(text)));
+    const double rounded = RoundHalfEven(LeadingNumber(text));
+    return static_cast<long>(std::clamp(rounded, -1e9, 1e9));
 }
 
 // A position counts as given when any one of its four texts is.

@@ -216,6 +216,7 @@ TEST(NotCarriedTable, TestPointsVisitedByRoundedCount) {
     EXPECT_EQ(pointLines("2.5"), 2);
     EXPECT_EQ(pointLines("1.5"), 2);
     EXPECT_EQ(pointLines("9"), 3);
+    EXPECT_EQ(pointLines(" 1 1"), 3); // blanks inside a number are skipped: 11
     EXPECT_EQ(pointLines("-4"), 0);
     EXPECT_EQ(pointLines("x"), 0);
 }
