@@ -240,18 +240,6 @@ INSTANTIATE_TEST_SUITE_P(
                        CleanGs1,
                        [](auto &r) { r.t_is_pub_req.clear(); },
                        {" :  t_is_pub_req is a mandatory value if notified under Art 4"}},
-        AssignmentCase{"Article5WithoutOperationDetails",
-                       CleanGt1Article5,
-                       [](auto &r) {
-                           r.t_d_inuse.clear();
-                           r.t_addr_code.clear();
-                           r.t_op_hh_fr.clear();
-                           r.t_op_hh_to.clear();
-                       },
-                       {" :  t_d_inuse is a mandatory value if notified under Art 5 (2C)",
-                        " :  t_addr_code is a mandatory value if notified under Art 5 (12B)",
-                        " :  t_op_hh_fr is a mandatory value if notified under Art 5 (10B)",
-                        " :  t_op_hh_to is a mandatory value if notified under Art 5 (10B)"}},
         AssignmentCase{
             "Article5EveryItemMissing",
             CleanGt1Article5,
