@@ -133,6 +133,23 @@ std::vector<std::vector<Ring>> CutMorocco(const std::vector<Ring> &polygon) {
     return pieces;
 }
 
+// The source quantises positions to 1e5 steps across the globe; a territory smaller than a step
+// (the Vatican) collapses to a line. Such a feature is widened to one step around that line.
+constexpr double kHalfStepLon = 0.0018, kHalfStepLat = 0.00085;
+
+std::vector<std::vector<Ring>> WidenIfCollapsed(const std::vector<std::vector<Ring>> &polygons) {
+    for (const auto &polygon : polygons)
+        if (!polygon.empty() && SignedArea2(polygon.front()) != 0)
+            return polygons;
+    if (polygons.empty())
+        return polygons;
+    const Box b = BoundsOf(polygons.front());
+    return {{{{b.minLon - kHalfStepLon, b.minLat - kHalfStepLat},
+              {b.maxLon + kHalfStepLon, b.minLat - kHalfStepLat},
+              {b.maxLon + kHalfStepLon, b.maxLat + kHalfStepLat},
+              {b.minLon - kHalfStepLon, b.maxLat + kHalfStepLat}}}};
+}
+
 std::string PartSymbol(int isoNumeric, const std::vector<Ring> &rings, const std::string &whole) {
     const Box bounds = BoundsOf(rings);
     for (const auto &rule : kPartRules)
@@ -160,7 +177,7 @@ std::vector<AreaPolygon> AssignAreas(const std::vector<SourceFeature> &features)
         if (whole.empty())
             throw std::runtime_error("no map symbol for " + feature.name + " (ISO " +
                                      std::to_string(feature.isoNumeric) + ")");
-        for (const auto &polygon : feature.polygons) {
+        for (const auto &polygon : WidenIfCollapsed(feature.polygons)) {
             auto pieces = feature.isoNumeric == kMorocco ? CutMorocco(polygon)
                                                          : std::vector<std::vector<Ring>>{polygon};
             for (const auto &piece : pieces)

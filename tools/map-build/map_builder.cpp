@@ -90,6 +90,16 @@ std::vector<Polygon> MakePolygons(const std::vector<AreaPolygon> &input,
         if (!polygon.edges.empty())
             polygons.push_back(std::move(polygon));
     }
+    // Small polygons first: where an enclave lies on top of its surroundings (the Vatican in
+    // Italy), the look-up tries it first.
+    auto size = [](const Polygon &p) {
+        double sum = 0;
+        for (const auto &e : p.edges)
+            sum += double(e.ax) * e.by - double(e.bx) * e.ay;
+        return std::abs(sum);
+    };
+    std::stable_sort(polygons.begin(), polygons.end(),
+                     [&](const Polygon &a, const Polygon &b) { return size(a) < size(b); });
     // An edge drawn twice within one area joins two of its polygons: no boundary there.
     std::unordered_map<EdgeKey, int, EdgeKeyHash> uses;
     for (const auto &polygon : polygons)
@@ -205,11 +215,12 @@ Grid BuildGrid(const std::vector<Polygon> &polygons) {
                 grid.groups.push_back(group);
                 present.push_back(p);
             }
+            std::uint32_t background = std::uint32_t(polygons.size());
             for (auto p : active)
-                if (std::find(present.begin(), present.end(), p) == present.end()) {
-                    grid.cellArea[cell] = polygons[p].area;
-                    break;
-                }
+                if (p < background && std::find(present.begin(), present.end(), p) == present.end())
+                    background = p;
+            if (background < polygons.size())
+                grid.cellArea[cell] = polygons[background].area;
         }
         for (auto p : active) // every ring closes, so each row ends outside all polygons
             parity[p] = 0;
