@@ -100,7 +100,9 @@ std::string GetIntlSetting(std::string_view key) {
 std::string FormatDateDMY(std::string_view value) {
     if (value.empty())
         return {};
-    return FormatDateDMY(value, GetIntlSetting("sdate"));
+    // The regional settings do not change while the program runs; asking costs a locale load.
+    static const std::string separator = GetIntlSetting("sdate");
+    return FormatDateDMY(value, separator);
 }
 
 std::string FormatDateDMY(std::string_view value, std::string_view regionalSeparator) {
