@@ -18,38 +18,52 @@ std::string WriteTemp(const std::string &name, const std::string &bytes) {
 }
 
 TEST(MapLoadTest, RefusesMissingForeignAndTruncatedFiles) {
-    std::string map;
+    std::string head(64 * 1024, '\0');
     {
         std::ifstream in(ONDRELL_MAP_FILE, std::ios::binary);
-        map.assign(std::istreambuf_iterator<char>(in), {});
+        in.read(head.data(), std::streamsize(head.size()));
+        ASSERT_TRUE(in) << ONDRELL_MAP_FILE;
     }
-    ASSERT_GT(map.size(), 1000u);
+    std::string otherVersion = head;
+    otherVersion[8] = char(otherVersion[8] + 1); // the version follows the 8-byte magic
     const struct {
         const char *name;
         std::string path;
+        const char *reason;
     } cases[] = {
-        {"missing", "/nonexistent/ondrell.map"},
-        {"empty", WriteTemp("ondrell_empty.map", "")},
-        {"foreign", WriteTemp("ondrell_foreign.map", std::string(4096, 'x'))},
-        {"truncated", WriteTemp("ondrell_truncated.map", map.substr(0, map.size() / 2))},
+        {"missing", "/nonexistent/ondrell.map", "cannot open"},
+        {"empty", WriteTemp("ondrell_empty.map", ""), "empty"},
+        {"short", WriteTemp("ondrell_short.map", head.substr(0, 20)), "too short"},
+        {"foreign", WriteTemp("ondrell_foreign.map", std::string(4096, 'x')), "not an Ondrell map"},
+        {"other version", WriteTemp("ondrell_version.map", otherVersion), "another version"},
+        {"truncated", WriteTemp("ondrell_truncated.map", head), "truncated"},
     };
     for (const auto &c : cases) {
         std::string error;
         EXPECT_FALSE(WorldMap::Load(c.path, &error).has_value()) << c.name;
-        EXPECT_FALSE(error.empty()) << c.name;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << c.name << ": " << error;
+        std::error_code ignored;
+        std::filesystem::remove(c.path, ignored);
     }
     std::string error;
     EXPECT_TRUE(WorldMap::Load(ONDRELL_MAP_FILE, &error).has_value()) << error;
 }
 
 TEST(MapLoadTest, DefaultPathIsBesideTheProgramUnlessOverridden) {
+    const char *outer = std::getenv("ONDRELL_MAP_FILE");
+    const std::string saved = outer ? outer : "";
     unsetenv("ONDRELL_MAP_FILE");
     EXPECT_EQ(DefaultMapPath("/opt/ondrell/bin"), "/opt/ondrell/bin/ondrell.map");
     EXPECT_EQ(DefaultMapPath("/opt/ondrell/bin/"), "/opt/ondrell/bin/ondrell.map");
     EXPECT_EQ(DefaultMapPath(""), "ondrell.map");
+    setenv("ONDRELL_MAP_FILE", "", 1); // set but empty: not an override
+    EXPECT_EQ(DefaultMapPath("/opt/ondrell/bin"), "/opt/ondrell/bin/ondrell.map");
     setenv("ONDRELL_MAP_FILE", "/data/other.map", 1);
     EXPECT_EQ(DefaultMapPath("/opt/ondrell/bin"), "/data/other.map");
-    unsetenv("ONDRELL_MAP_FILE");
+    if (outer)
+        setenv("ONDRELL_MAP_FILE", saved.c_str(), 1);
+    else
+        unsetenv("ONDRELL_MAP_FILE");
 }
 
 } // namespace
