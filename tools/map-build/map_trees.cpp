@@ -1,0 +1,100 @@
+#include "map_trees.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ondrell::mapbuild {
+
+namespace mf = ondrell::mapfile;
+
+namespace {
+
+constexpr std::size_t kLeafEdges = 8;
+constexpr double kBoxMarginKm = 0.002; // covers float rounding and the sagitta of short edges
+
+float F(double v) {
+    return static_cast<float>(v);
+}
+
+void SetBox(mf::BvhNode &node, const std::vector<mf::BoundaryEdge> &edges, std::size_t lo, std::size_t hi) {
+    double mn[3] = {1e30, 1e30, 1e30}, mx[3] = {-1e30, -1e30, -1e30};
+    for (std::size_t i = lo; i < hi; ++i)
+        for (int d = 0; d < 3; ++d) {
+            mn[d] = std::min({mn[d], double(edges[i].a[d]), double(edges[i].b[d])});
+            mx[d] = std::max({mx[d], double(edges[i].a[d]), double(edges[i].b[d])});
+        }
+    for (int d = 0; d < 3; ++d) {
+        node.lo[d] = std::nextafter(F(mn[d] - kBoxMarginKm), -1e30f);
+        node.hi[d] = std::nextafter(F(mx[d] + kBoxMarginKm), 1e30f);
+    }
+}
+
+void BuildNode(Trees &trees, std::uint32_t index, std::size_t lo, std::size_t hi) {
+    SetBox(trees.nodes[index], trees.edges, lo, hi);
+    if (hi - lo <= kLeafEdges) {
+        trees.nodes[index].first = std::uint32_t(lo);
+        trees.nodes[index].count = std::uint32_t(hi - lo);
+        return;
+    }
+    auto centre = [](const mf::BoundaryEdge &e, int d) { return double(e.a[d]) + e.b[d]; };
+    double mn[3] = {1e30, 1e30, 1e30}, mx[3] = {-1e30, -1e30, -1e30};
+    for (std::size_t i = lo; i < hi; ++i)
+        for (int d = 0; d < 3; ++d) {
+            mn[d] = std::min(mn[d], centre(trees.edges[i], d));
+            mx[d] = std::max(mx[d], centre(trees.edges[i], d));
+        }
+    int axis = 0;
+    for (int d = 1; d < 3; ++d)
+        if (mx[d] - mn[d] > mx[axis] - mn[axis])
+            axis = d;
+    const std::size_t mid = (lo + hi) / 2;
+    std::nth_element(trees.edges.begin() + long(lo), trees.edges.begin() + long(mid),
+                     trees.edges.begin() + long(hi),
+                     [&](const auto &a, const auto &b) { return centre(a, axis) < centre(b, axis); });
+    const auto child = std::uint32_t(trees.nodes.size());
+    trees.nodes.resize(trees.nodes.size() + 2);
+    trees.nodes[index].first = child;
+    trees.nodes[index].count = 0;
+    BuildNode(trees, child, lo, mid);
+    BuildNode(trees, child + 1, mid, hi);
+}
+
+} // namespace
+
+Trees BuildTrees(const std::vector<Polygon> &polygons, std::vector<mf::AreaRecord> &areas) {
+    Trees trees;
+    for (std::uint16_t area = 0; area < areas.size(); ++area) {
+        const std::size_t lo = trees.edges.size();
+        for (const auto &polygon : polygons) {
+            if (polygon.area != area)
+                continue;
+            for (const auto &e : polygon.edges) {
+                if (!e.boundary)
+                    continue;
+                mf::BoundaryEdge b{};
+                double a3[3], b3[3];
+                mf::ToEcef(e.ax, e.ay, a3);
+                mf::ToEcef(e.bx, e.by, b3);
+                for (int d = 0; d < 3; ++d) {
+                    b.a[d] = F(a3[d]);
+                    b.b[d] = F(b3[d]);
+                }
+                b.alon = e.ax;
+                b.alat = e.ay;
+                b.blon = e.bx;
+                b.blat = e.by;
+                trees.edges.push_back(b);
+            }
+        }
+        const std::size_t hi = trees.edges.size();
+        areas[area].rootNode = std::uint32_t(trees.nodes.size());
+        if (hi == lo)
+            continue;
+        trees.nodes.emplace_back();
+        BuildNode(trees, areas[area].rootNode, lo, hi);
+        areas[area].nodeCount = std::uint32_t(trees.nodes.size() - areas[area].rootNode);
+    }
+    return trees;
+}
+
+} // namespace ondrell::mapbuild
