@@ -39,12 +39,6 @@ constexpr std::string_view kContourIdNotCarried = " : t_contour_id should not be
 constexpr std::string_view kTestPointNotCarried = " : t_long and t_lat should not be notified for a ";
 constexpr std::string_view kTargetOnAddTail = "; t_adm_ref_id is used as the identifier of the target";
 
-bool SiteGiven(const NoticeRecord &r) {
-    return SitePositionGiven(r);
-}
-bool CoordGiven(const NoticeRecord &r) {
-    return CoordinationGiven(r);
-}
 bool AttnHGiven(const NoticeRecord &r) {
     return PatternGiven(r, AntennaPattern::AttenuationH);
 }
@@ -54,151 +48,63 @@ bool AttnVGiven(const NoticeRecord &r) {
 bool EffHgtGiven(const NoticeRecord &r) {
     return PatternGiven(r, AntennaPattern::EffectiveHeight);
 }
-bool AnyContourSlot(const NoticeRecord &) {
-    return true;
-} // the slots are tested one by one
 
 constexpr auto GS1 = notice_type::GS1;
 constexpr auto TB2 = notice_type::TB2;
 constexpr auto TB3 = notice_type::TB3;
+constexpr std::string_view kTypRefNetwkSubArea = " : t_typ_ref_netwk should not be notified for a ";
 using R = NoticeRecord;
 using P = PlanningGroup;
 using A = AllotmentGroup;
 using S = SubAreaGroup;
+using enum RowKind;
 
-// Columns: assignment (GS1, GT1), allotment (GS2, GT2), sub-area (GA1), administrative (TB2,
-// TB3, TB5). Two rows may share a position: they then run in table order (the allotment
-// contour slots follow t_nb_sub_areas).
+// Cells: assignment (GS1, GT1), allotment (GS2, GT2), sub-area (GA1), administrative (TB2, TB3,
+// TB5); a cell holds {position, only for type, except for type, own text}. Two rows may share a
+// position: they then run in table order (the allotment contour slots follow t_nb_sub_areas).
+// Contour slots are tested one by one, so that row has no item test.
+// clang-format off
 constexpr Row kNotCarried[] = {
-    {RowKind::Item,
-     " : t_adm_ref_id should not be notified for a ",
-     Has<&R::t_adm_ref_id>,
-     {{}, {}, {}, {1}}},
-    {RowKind::TargetOnAdd,
-     "t_trg_adm_ref_id should not be notified for a ",
-     Has<&R::t_trg_adm_ref_id>,
-     {{2}, {}, {}, {}}},
-    {RowKind::Item,
-     " : t_site_name should not be notified for a ",
-     Has<&R::t_site_name>,
-     {{}, {1}, {1}, {2}}},
-    {RowKind::Item, " : t_site_alt should not be notified for a ", Has<&R::t_site_alt>, {{}, {2}, {2}, {3}}},
-    {RowKind::Item, " : t_long t_lat should not be notified for a ", SiteGiven, {{}, {3}, {3}, {4}}},
-    {RowKind::Item,
-     " : t_erp_h_dbw should not be notified for a ",
-     Has<&R::t_erp_h_dbw>,
-     {{}, {4}, {4}, {5}}},
-    {RowKind::Item,
-     " : t_erp_v_dbw should not be notified for a ",
-     Has<&R::t_erp_v_dbw>,
-     {{}, {5}, {5}, {6}}},
-    {RowKind::Item,
-     " : t_erp_beam_tilt_dbw should not be notified for a ",
-     Has<&R::t_erp_beam_tilt_dbw>,
-     {{10, GS1}, {6}, {27}, {7}}},
-    {RowKind::Item,
-     " : t_beam_tilt_angle should not be notified for a ",
-     Has<&R::t_beam_tilt_angle>,
-     {{11, GS1}, {7}, {28}, {8}}},
-    {RowKind::Item,
-     " : t_eff_hgtmax should not be notified for a ",
-     Has<&R::t_eff_hgtmax>,
-     {{}, {8}, {6}, {9}}},
-    {RowKind::Item, " : t_hgt_agl should not be notified for a ", Has<&R::t_hgt_agl>, {{}, {9}, {7}, {10}}},
-    {RowKind::Item,
-     " : <COORD> or <COORDINATION> should not be notified for a ",
-     CoordGiven,
-     {{}, {}, {8}, {11, {}, TB3}}},
-    {RowKind::Item, " : <ANT_DIAGR_H> should not be notified for a ", AttnHGiven, {{}, {10}, {9}, {12}}},
-    {RowKind::Item, " : <ANT_DIAGR_V> should not be notified for a ", AttnVGiven, {{}, {11}, {10}, {13}}},
-    {RowKind::Item, " : <ANT_HGT> should not be notified for a ", EffHgtGiven, {{}, {12}, {11}, {14}}},
-    {RowKind::Item,
-     " : t_associated_adm_allot_id should not be notified for a ",
-     HasPlanning<&P::t_associated_adm_allot_id>,
-     {{}, {13}, {12}, {15}}},
-    {RowKind::Item,
-     " : t_associated_allot_sfn_id should not be notified for a ",
-     HasPlanning<&P::t_associated_allot_sfn_id>,
-     {{}, {14}, {}, {16}}},
-    {RowKind::TestPoints,
-     " : t_nb_test_pts should not be notified for a ",
-     HasSubArea<&S::t_nb_test_pts>,
-     {{6}, {15}, {}, {17}}},
-    {RowKind::Item,
-     " : t_assgn_code should not be notified for a ",
-     Has<&R::t_assgn_code>,
-     {{}, {16}, {}, {18}}},
-    {RowKind::Item, kContourIdNotCarried, HasSubArea<&S::t_contour_id>, {{7}, {17}, {}, {19}}},
-    {RowKind::Item,
-     " : t_sys_var should not be notified for a ",
-     Has<&R::t_sys_var>,
-     {{8, GS1}, {18}, {16}, {20}}},
-    {RowKind::Item,
-     " : t_rx_mode should not be notified for a ",
-     HasPlanning<&P::t_rx_mode>,
-     {{9, GS1}, {19}, {17}, {21}}},
-    {RowKind::Item,
-     " : t_op_agcy should not be notified for a ",
-     Has<&R::t_op_agcy>,
-     {{}, {20}, {18}, {22, {}, TB2}}},
-    {RowKind::Item,
-     " : t_d_inuse should not be notified for a ",
-     Has<&R::t_d_inuse>,
-     {{}, {21}, {19}, {23, {}, TB2}}},
-    {RowKind::Item,
-     " : t_addr_code should not be notified for a ",
-     Has<&R::t_addr_code>,
-     {{}, {22}, {20}, {24, {}, TB2}}},
-    {RowKind::Item,
-     " : t_op_hh_fr should not be notified for a ",
-     Has<&R::t_op_hh_fr>,
-     {{}, {23}, {21}, {25, {}, TB2}}},
-    {RowKind::Item,
-     " : t_op_hh_to should not be notified for a ",
-     Has<&R::t_op_hh_to>,
-     {{}, {24}, {22}, {26, {}, TB2}}},
-    {RowKind::Item,
-     " : t_remarks_conds_met should not be notified for a ",
-     Has<&R::t_remark_conds_met>,
-     {{}, {25}, {23}, {27}}},
-    {RowKind::Item,
-     " : t_is_resub should not be notified for a ",
-     Has<&R::t_is_resub>,
-     {{}, {26}, {24}, {28}}},
-    {RowKind::Item,
-     " : t_signed_commitment should not be notified for a ",
-     Has<&R::t_signed_commitment>,
-     {{}, {27}, {25}, {29}}},
-    {RowKind::Item,
-     " : t_freq_assgn should not be notified for a ",
-     Has<&R::t_freq_assgn>,
-     {{}, {}, {26}, {}}},
-    {RowKind::Item,
-     "t_typ_ref_netwk should not be notified for a ",
-     HasAllotment<&A::t_typ_ref_netwk>,
-     {{1}, {}, {29, {}, {}, " : t_typ_ref_netwk should not be notified for a "}, {30}}},
-    {RowKind::Item,
-     " : t_allot_name should not be notified for a ",
-     HasAllotment<&A::t_allot_name>,
-     {{3}, {}, {13}, {31}}},
-    {RowKind::Item,
-     " : t_geo_area should not be notified for a ",
-     HasAllotment<&A::t_geo_area>,
-     {{4}, {}, {14}, {32}}},
-    {RowKind::Item,
-     " : t_nb_sub_areas should not be notified for a ",
-     HasAllotment<&A::t_nb_sub_areas>,
-     {{5}, {}, {15}, {33}}},
-    {RowKind::ContourSlots, kContourIdNotCarried, AnyContourSlot, {{5}, {}, {15}, {34}}},
-    {RowKind::Item,
-     " : t_is_pub_req should not be notified for a ",
-     Has<&R::t_is_pub_req>,
-     {{}, {}, {30, {}, {}, mandatory_text::kPubReqNotUnderArt5}, {35}}},
-    {RowKind::Item,
-     " : t_sfn_id should not be notified for a ",
-     HasPlanning<&P::t_sfn_id>,
-     {{}, {}, {}, {36}}},
+    {Item,         " : t_adm_ref_id should not be notified for a ",              Has<&R::t_adm_ref_id>,                      {{}, {}, {}, {1}}},
+    {TargetOnAdd,  "t_trg_adm_ref_id should not be notified for a ",             Has<&R::t_trg_adm_ref_id>,                  {{2}, {}, {}, {}}},
+    {Item,         " : t_site_name should not be notified for a ",               Has<&R::t_site_name>,                       {{}, {1}, {1}, {2}}},
+    {Item,         " : t_site_alt should not be notified for a ",                Has<&R::t_site_alt>,                        {{}, {2}, {2}, {3}}},
+    {Item,         " : t_long t_lat should not be notified for a ",              SitePositionGiven,                          {{}, {3}, {3}, {4}}},
+    {Item,         " : t_erp_h_dbw should not be notified for a ",               Has<&R::t_erp_h_dbw>,                       {{}, {4}, {4}, {5}}},
+    {Item,         " : t_erp_v_dbw should not be notified for a ",               Has<&R::t_erp_v_dbw>,                       {{}, {5}, {5}, {6}}},
+    {Item,         " : t_erp_beam_tilt_dbw should not be notified for a ",       Has<&R::t_erp_beam_tilt_dbw>,               {{10, GS1}, {6}, {27}, {7}}},
+    {Item,         " : t_beam_tilt_angle should not be notified for a ",         Has<&R::t_beam_tilt_angle>,                 {{11, GS1}, {7}, {28}, {8}}},
+    {Item,         " : t_eff_hgtmax should not be notified for a ",              Has<&R::t_eff_hgtmax>,                      {{}, {8}, {6}, {9}}},
+    {Item,         " : t_hgt_agl should not be notified for a ",                 Has<&R::t_hgt_agl>,                         {{}, {9}, {7}, {10}}},
+    {Item,         " : <COORD> or <COORDINATION> should not be notified for a ", CoordinationGiven,                          {{}, {}, {8}, {11, {}, TB3}}},
+    {Item,         " : <ANT_DIAGR_H> should not be notified for a ",             AttnHGiven,                                 {{}, {10}, {9}, {12}}},
+    {Item,         " : <ANT_DIAGR_V> should not be notified for a ",             AttnVGiven,                                 {{}, {11}, {10}, {13}}},
+    {Item,         " : <ANT_HGT> should not be notified for a ",                 EffHgtGiven,                                {{}, {12}, {11}, {14}}},
+    {Item,         " : t_associated_adm_allot_id should not be notified for a ", HasPlanning<&P::t_associated_adm_allot_id>, {{}, {13}, {12}, {15}}},
+    {Item,         " : t_associated_allot_sfn_id should not be notified for a ", HasPlanning<&P::t_associated_allot_sfn_id>, {{}, {14}, {}, {16}}},
+    {TestPoints,   " : t_nb_test_pts should not be notified for a ",             HasSubArea<&S::t_nb_test_pts>,              {{6}, {15}, {}, {17}}},
+    {Item,         " : t_assgn_code should not be notified for a ",              Has<&R::t_assgn_code>,                      {{}, {16}, {}, {18}}},
+    {Item,         kContourIdNotCarried,                                         HasSubArea<&S::t_contour_id>,               {{7}, {17}, {}, {19}}},
+    {Item,         " : t_sys_var should not be notified for a ",                 Has<&R::t_sys_var>,                         {{8, GS1}, {18}, {16}, {20}}},
+    {Item,         " : t_rx_mode should not be notified for a ",                 HasPlanning<&P::t_rx_mode>,                 {{9, GS1}, {19}, {17}, {21}}},
+    {Item,         " : t_op_agcy should not be notified for a ",                 Has<&R::t_op_agcy>,                         {{}, {20}, {18}, {22, {}, TB2}}},
+    {Item,         " : t_d_inuse should not be notified for a ",                 Has<&R::t_d_inuse>,                         {{}, {21}, {19}, {23, {}, TB2}}},
+    {Item,         " : t_addr_code should not be notified for a ",               Has<&R::t_addr_code>,                       {{}, {22}, {20}, {24, {}, TB2}}},
+    {Item,         " : t_op_hh_fr should not be notified for a ",                Has<&R::t_op_hh_fr>,                        {{}, {23}, {21}, {25, {}, TB2}}},
+    {Item,         " : t_op_hh_to should not be notified for a ",                Has<&R::t_op_hh_to>,                        {{}, {24}, {22}, {26, {}, TB2}}},
+    {Item,         " : t_remarks_conds_met should not be notified for a ",       Has<&R::t_remark_conds_met>,                {{}, {25}, {23}, {27}}},
+    {Item,         " : t_is_resub should not be notified for a ",                Has<&R::t_is_resub>,                        {{}, {26}, {24}, {28}}},
+    {Item,         " : t_signed_commitment should not be notified for a ",       Has<&R::t_signed_commitment>,               {{}, {27}, {25}, {29}}},
+    {Item,         " : t_freq_assgn should not be notified for a ",              Has<&R::t_freq_assgn>,                      {{}, {}, {26}, {}}},
+    {Item,         "t_typ_ref_netwk should not be notified for a ",              HasAllotment<&A::t_typ_ref_netwk>,          {{1}, {}, {29, {}, {}, kTypRefNetwkSubArea}, {30}}},
+    {Item,         " : t_allot_name should not be notified for a ",              HasAllotment<&A::t_allot_name>,             {{3}, {}, {13}, {31}}},
+    {Item,         " : t_geo_area should not be notified for a ",                HasAllotment<&A::t_geo_area>,               {{4}, {}, {14}, {32}}},
+    {Item,         " : t_nb_sub_areas should not be notified for a ",            HasAllotment<&A::t_nb_sub_areas>,           {{5}, {}, {15}, {33}}},
+    {ContourSlots, kContourIdNotCarried,                                         nullptr,                                    {{5}, {}, {15}, {34}}},
+    {Item,         " : t_is_pub_req should not be notified for a ",              Has<&R::t_is_pub_req>,                      {{}, {}, {30, {}, {}, mandatory_text::kPubReqNotUnderArt5}, {35}}},
+    {Item,         " : t_sfn_id should not be notified for a ",                  HasPlanning<&P::t_sfn_id>,                  {{}, {}, {}, {36}}},
 };
+// clang-format on
 
 // A text ending in "for a " names the notice type after it.
 std::string WithType(std::string_view text, const NoticeRecord &r) {
