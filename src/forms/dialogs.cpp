@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ondrell {
 
@@ -35,7 +37,10 @@ QMessageBox::Icon ToQt(MsgIcon icon) {
 
 MsgAnswer QtDialogs::Message(QWidget *parent, const QString &title, const QString &text, MsgIcon icon,
                              MsgButtons buttons) {
-    QMessageBox box(ToQt(icon), title.isEmpty() ? QApplication::applicationName() : title, text,
+    // Texts carry CR LF line ends as the notice file does; the box wants plain new lines.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(ToQt(icon), title.isEmpty() ? QApplication::applicationName() : title, shown,
                     QMessageBox::NoButton, parent);
     switch (buttons) {
     case MsgButtons::Ok:

@@ -1,0 +1,10 @@
+#include "app/app_state.h"
+
+namespace ondrell {
+
+AppState &TheApp() {
+    static AppState state;
+    return state;
+}
+
+} // namespace ondrell

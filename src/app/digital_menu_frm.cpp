@@ -1,0 +1,163 @@
+#include "app/digital_menu_frm.h"
+
+#include "app/app_state.h"
+#include "app/core/file_exists.h"
+#include "app/core/program_id.h"
+#include "app/form_registry.h"
+#include "app/settings.h"
+#include "app/string_table.h"
+#include "forms/dialogs.h"
+
+#include "ui_digital_menu_frm.h"
+
+#include <QDialog>
+
+namespace ondrell {
+
+namespace {
+
+struct NoticeOption {
+    FormKind kind;
+    const char *option;
+    int caption; // string table identifier
+};
+
+// In the order Go tests them.
+const NoticeOption kNoticeOptions[] = {
+    {FormKind::GS1, "Opt_DigitalFrmGS1", 101}, {FormKind::GT1, "Opt_DigitalFrmGT1", 102},
+    {FormKind::GS2, "Opt_DigitalFrmGS2", 103}, {FormKind::GT2, "Opt_DigitalFrmGT2", 104},
+    {FormKind::GA1, "Opt_DigitalFrmGA1", 105}, {FormKind::TB5, "Opt_DigitalFrmTB5", 266},
+    {FormKind::TB3, "Opt_DigitalFrmTB3", 267}, {FormKind::TB2, "Opt_DigitalFrmTB2", 270},
+};
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+void Uncheck(QRadioButton *option) {
+    // Radio buttons of a group cannot be unchecked while they are exclusive.
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+} // namespace
+
+DigitalMenuFrmGE06::DigitalMenuFrmGE06(const QString &exeDir, QWidget *parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::DigitalMenuFrmGE06>()) {
+    ui_->setupUi(this);
+    connect(ui_->ButtonGo, &QPushButton::clicked, this, [this] { ButtonGoClicked(); });
+    connect(ui_->ButtonExit, &QPushButton::clicked, this, [this] { close(); });
+    connect(ui_->Button_Dir, &QPushButton::clicked, this, [this] { ButtonDirClicked(); });
+    connect(ui_->Opt_english, &QRadioButton::clicked, this, [this] { OptEnglishClicked(); });
+
+    LoadMap(exeDir);
+    RestoreSettings();
+    ClearNoticeOptions();
+    ui_->LblProgrVer->setText(
+        QString::fromUtf8(kProgramIdentification.data(), kProgramIdentification.size()));
+}
+
+DigitalMenuFrmGE06::~DigitalMenuFrmGE06() {
+    if (TheApp().map == map())
+        TheApp().map = nullptr;
+}
+
+QRadioButton *DigitalMenuFrmGE06::Option(FormKind kind) const {
+    return findChild<QRadioButton *>(QString::fromLatin1(kNoticeOptions[static_cast<int>(kind)].option));
+}
+
+void DigitalMenuFrmGE06::LoadMap(const QString &exeDir) {
+    const std::string path = DefaultMapPath(exeDir.toStdString());
+    if (!FileExists(path)) {
+        AppDialogs().Message(
+            this, QStringLiteral("File Missing"),
+            QStringLiteral("The file mapora32d.dll not found. Cannot validate the geographical "
+                           "coordinates"),
+            MsgIcon::Information);
+        return;
+    }
+    std::string error;
+    map_ = WorldMap::Load(path, &error);
+    if (!map_)
+        AppDialogs().Message(this, QString(), QStringLiteral("Can't find Mapora data files"));
+    TheApp().map = map();
+}
+
+void DigitalMenuFrmGE06::RestoreSettings() {
+    TheApp().workDir = ReadSetting(QStringLiteral("workDir"));
+    const QString language = ReadSetting(QStringLiteral("language"));
+    for (QWidget *w : {static_cast<QWidget *>(ui_->Lbl_Language), static_cast<QWidget *>(ui_->Opt_english),
+                       static_cast<QWidget *>(ui_->Opt_french), static_cast<QWidget *>(ui_->Opt_spanish)})
+        w->hide();
+    TheApp().language = 0;
+    if (language.isEmpty() || language == QLatin1String("0")) {
+        ui_->Opt_english->setChecked(true);
+        OptEnglishClicked();
+    } else if (language == QLatin1String("1")) {
+        ui_->Opt_french->setChecked(true);
+        TheApp().language = 1;
+    } else if (language == QLatin1String("2")) {
+        ui_->Opt_spanish->setChecked(true);
+        TheApp().language = 2;
+    }
+}
+
+void DigitalMenuFrmGE06::ClearNoticeOptions() {
+    for (const auto &o : kNoticeOptions)
+        Uncheck(Option(o.kind));
+}
+
+void DigitalMenuFrmGE06::OptEnglishClicked() {
+    setWindowTitle(QStringLiteral("Ostrel Data Capture - GE06 Digital Broadcasting Notices"));
+    for (const auto &o : kNoticeOptions)
+        Option(o.kind)->setText(LoadString(o.caption));
+    ui_->ButtonExit->setText(QStringLiteral("Exit"));
+    ui_->ButtonGo->setText(QStringLiteral("Go"));
+    TheApp().language = 0;
+    ui_->Frm_Preference->setTitle(LoadString(107));
+    ui_->Lbl_wrkDir->setText(LoadString(108));
+    ui_->Lbl_wrkDir->setToolTip(LoadString(109));
+    ui_->FrmSelectNtc->setTitle(LoadString(110));
+    ui_->Button_Dir->setToolTip(LoadString(109));
+    WriteSetting(QStringLiteral("language"), QString::number(TheApp().language));
+}
+
+void DigitalMenuFrmGE06::ButtonGoClicked() {
+    if (TheApp().workDir.isEmpty() &&
+        AppDialogs().AskYesNo(this, LoadString(114),
+                              LoadString(111) + kCrLf + LoadString(112) + kCrLf + LoadString(113)))
+        ButtonDirClicked();
+    for (const auto &o : kNoticeOptions)
+        if (Option(o.kind)->isChecked()) {
+            OpenNoticeForm(o.kind);
+            return;
+        }
+    AppDialogs().Beep();
+    AppDialogs().Message(this, QStringLiteral("Ostrel"), LoadString(106), MsgIcon::Exclamation);
+}
+
+void DigitalMenuFrmGE06::OpenNoticeForm(FormKind kind) {
+    std::unique_ptr<QDialog> form = CreateNoticeForm(kind, this);
+    if (!form) {
+        AppDialogs().Message(this, QStringLiteral("Not available"),
+                             LoadString(kNoticeOptions[static_cast<int>(kind)].caption) +
+                                 QStringLiteral(" : this notice form is not available yet."),
+                             MsgIcon::Information);
+        return;
+    }
+    AppDialogs().Exec(*form);
+}
+
+void DigitalMenuFrmGE06::ButtonDirClicked() {
+    const QString stored = ReadSetting(QStringLiteral("workDir"));
+    if (!stored.isEmpty() &&
+        !AppDialogs().AskYesNo(this, QStringLiteral("Select Working Directory"),
+                               QStringLiteral("The current working directory is :") + stored +
+                                   QStringLiteral(". Do you want to change it?"),
+                               MsgIcon::Information))
+        return;
+    if (auto folder = AppDialogs().BrowseFolder(this, QStringLiteral("Select the working folder")))
+        TheApp().workDir = *folder;
+    WriteSetting(QStringLiteral("workDir"), TheApp().workDir);
+}
+
+} // namespace ondrell

@@ -1,0 +1,48 @@
+#pragma once
+// The main menu: start-up checks and settings, the eight notice types, Go, the working directory
+// and Exit.
+
+#include "geo/world_map.h"
+#include "validation/save_readiness.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class DigitalMenuFrmGE06;
+}
+
+class QRadioButton;
+
+namespace ondrell {
+
+class DigitalMenuFrmGE06 : public QWidget {
+    Q_OBJECT
+
+  public:
+    // exeDir: the program's folder, where the map is looked for (see DefaultMapPath).
+    explicit DigitalMenuFrmGE06(const QString &exeDir, QWidget *parent = nullptr);
+    ~DigitalMenuFrmGE06() override;
+
+    // The buttons and the English option (public for tests).
+    void ButtonGoClicked();
+    void ButtonDirClicked();
+    void OptEnglishClicked();
+
+    QRadioButton *Option(FormKind kind) const;
+    const WorldMap *map() const { return map_ ? &*map_ : nullptr; }
+
+  private:
+    void LoadMap(const QString &exeDir);
+    void RestoreSettings();
+    void ClearNoticeOptions();
+    void OpenNoticeForm(FormKind kind);
+
+    std::unique_ptr<Ui::DigitalMenuFrmGE06> ui_;
+    std::optional<WorldMap> map_;
+};
+
+} // namespace ondrell
