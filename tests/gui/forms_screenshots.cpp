@@ -1,0 +1,86 @@
+// The assignment forms at their default size: the layout needs no more room than the window
+// gives, and no caption or button text is cut. With ONDRELL_SCREENSHOT_DIR set, each form in each
+// state is also saved there as a PNG (scripts/screenshots.sh).
+
+#include "forms_support.h"
+
+#include "forms/gs1_assign_form.h"
+#include "forms/gt1_assign_form.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include <functional>
+#include <memory>
+
+using namespace ondrell;
+using namespace ondrell::testing;
+
+namespace {
+
+struct Shot {
+    const char *file;
+    std::function<std::unique_ptr<AssignmentForm>()> open;
+    std::function<void(QWidget &)> prepare;
+};
+
+void Art5Modify(QWidget &form) {
+    Click(form, "Opt_Art5");
+    Click(form, "OptInt_Mod");
+}
+
+const Shot kShots[] = {
+    {"GS1AssignFrmGE06.png", [] { return std::make_unique<GS1AssignFrmGE06>(); }, [](QWidget &) {}},
+    {"GS1AssignFrmGE06-art5-modify.png", [] { return std::make_unique<GS1AssignFrmGE06>(); }, Art5Modify},
+    {"GT1AssignFrmGE06.png", [] { return std::make_unique<GT1AssignFrmGE06>(); }, [](QWidget &) {}},
+    {"GT1AssignFrmGE06-art5-modify.png", [] { return std::make_unique<GT1AssignFrmGE06>(); }, Art5Modify},
+};
+
+} // namespace
+
+class FormLayoutTest : public QObject {
+    Q_OBJECT
+
+    RecordingDialogs dialogs_;
+
+  private slots:
+    void defaultSize_data() {
+        QTest::addColumn<int>("shot");
+        for (int i = 0; i < int(std::size(kShots)); ++i)
+            QTest::newRow(kShots[i].file) << i;
+    }
+    void defaultSize() {
+        QFETCH(int, shot);
+        ScopedDialogs scope(dialogs_);
+        const Shot &s = kShots[shot];
+        auto form = s.open();
+        ShowActive(*form);
+        s.prepare(*form);
+        QCoreApplication::processEvents();
+
+        const QString dir = qEnvironmentVariable("ONDRELL_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            QDir().mkpath(dir);
+            QVERIFY(form->grab().save(QDir(dir).filePath(QString::fromLatin1(s.file))));
+        }
+
+        const QSize hint = form->minimumSizeHint();
+        QVERIFY2(hint.width() <= form->width() && hint.height() <= form->height(),
+                 qPrintable(QStringLiteral("needs %1x%2, has %3x%4")
+                                .arg(hint.width())
+                                .arg(hint.height())
+                                .arg(form->width())
+                                .arg(form->height())));
+        for (QLabel *label : form->findChildren<QLabel *>())
+            if (label->isVisibleTo(form.get()) && !label->text().isEmpty())
+                QVERIFY2(label->width() >= label->minimumSizeHint().width(), qPrintable(label->objectName()));
+        for (QPushButton *button : form->findChildren<QPushButton *>())
+            if (button->isVisibleTo(form.get()))
+                QVERIFY2(button->width() >= button->minimumSizeHint().width(),
+                         qPrintable(button->objectName()));
+    }
+};
+
+QTEST_MAIN(FormLayoutTest)
+#include "forms_screenshots.moc"
