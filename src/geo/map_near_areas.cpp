@@ -63,6 +63,8 @@ bool NearestEdge(const WorldMap::Impl &map, std::size_t area, const double p[3],
     const mf::AreaRecord &record = map.areas[area];
     if (record.nodeCount == 0)
         return false;
+    // The converter splits at the median, so a tree is at most log2(edges / 8) + 1 deep and the
+    // stack never holds more than one entry per level plus one.
     std::uint32_t stack[64];
     int top = 0;
     stack[top++] = record.rootNode;
@@ -146,11 +148,18 @@ std::vector<NearArea> FindNearAreas(const WorldMap::Impl &map, double lon, doubl
         }
     }
 
+    // Geodesics for the first maxCount hits, and for any later hit close enough to swap places.
     std::vector<NearArea> result;
-    for (const Hit &hit : hits) {
-        const double km = GeodesicKm(map.nodeEdges[hit.edge], hit.t, lon, lat);
+    double cut = HUGE_VAL;
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        const double chord = std::sqrt(hits[i].chord2);
+        if (chord > cut)
+            break;
+        const double km = GeodesicKm(map.nodeEdges[hits[i].edge], hits[i].t, lon, lat);
         if (km <= radiusKm)
-            result.push_back({std::string(map.Symbol(hit.area)), km});
+            result.push_back({std::string(map.Symbol(hits[i].area)), km});
+        if (i + 1 == maxCount)
+            cut = chord * kRankSlack + kSlackKm;
     }
     std::stable_sort(result.begin(), result.end(),
                      [](const NearArea &a, const NearArea &b) { return a.km < b.km; });
