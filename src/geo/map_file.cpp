@@ -58,6 +58,14 @@ bool Check(const char *base, std::size_t size, const std::string &path, std::str
         !Fits<mf::BvhNode>(h.nodes, size) || !Fits<mf::BoundaryEdge>(h.nodeEdges, size) ||
         h.cellFirst.count != cells + 1 || h.cellArea.count != cells)
         return Fail(error, path + " is truncated or damaged");
+    // The small tables that lead into the large ones; the rest is trusted as the converter wrote it.
+    const auto *cellFirst = reinterpret_cast<const std::uint32_t *>(base + h.cellFirst.offset);
+    if (cellFirst[cells] != h.groups.count)
+        return Fail(error, path + " is damaged (cell table)");
+    const auto *areas = reinterpret_cast<const mf::AreaRecord *>(base + h.areas.offset);
+    for (std::size_t a = 0; a < h.areas.count; ++a)
+        if (areas[a].rootNode > h.nodes.count || areas[a].nodeCount > h.nodes.count - areas[a].rootNode)
+            return Fail(error, path + " is damaged (area table)");
     return true;
 }
 
