@@ -16,14 +16,16 @@ float F(double v) {
     return static_cast<float>(v);
 }
 
-// Key of an undirected edge, on float coordinates.
+// Key of an undirected edge of one area, on float coordinates.
 struct EdgeKey {
     std::uint64_t p, q;
+    std::uint16_t area;
     bool operator==(const EdgeKey &) const = default;
 };
 struct EdgeKeyHash {
     std::size_t operator()(const EdgeKey &k) const {
-        return std::hash<std::uint64_t>()(k.p * 0x9E3779B97F4A7C15ull ^ k.q);
+        return std::hash<std::uint64_t>()((k.p * 0x9E3779B97F4A7C15ull) ^ k.q ^
+                                          (std::uint64_t(k.area) << 48));
     }
 };
 std::uint64_t PointBits(float x, float y) {
@@ -32,11 +34,11 @@ std::uint64_t PointBits(float x, float y) {
     std::memcpy(&by, &y, 4);
     return (std::uint64_t(bx) << 32) | by;
 }
-EdgeKey KeyOf(float ax, float ay, float bx, float by, std::uint16_t area) {
-    std::uint64_t p = PointBits(ax, ay), q = PointBits(bx, by);
+EdgeKey KeyOf(const Edge &e, std::uint16_t area) {
+    std::uint64_t p = PointBits(e.ax, e.ay), q = PointBits(e.bx, e.by);
     if (p > q)
         std::swap(p, q);
-    return {p ^ (std::uint64_t(area) << 1), q};
+    return {p, q, area};
 }
 
 bool IsSeam(float ax, float ay, float bx, float by) {
@@ -85,11 +87,10 @@ std::vector<Polygon> MakePolygons(const std::vector<AreaPolygon> &input,
     std::unordered_map<EdgeKey, int, EdgeKeyHash> uses;
     for (const auto &polygon : polygons)
         for (const auto &e : polygon.edges)
-            ++uses[KeyOf(e.ax, e.ay, e.bx, e.by, polygon.area)];
+            ++uses[KeyOf(e, polygon.area)];
     for (auto &polygon : polygons)
         for (auto &e : polygon.edges)
-            e.boundary =
-                !IsSeam(e.ax, e.ay, e.bx, e.by) && uses[KeyOf(e.ax, e.ay, e.bx, e.by, polygon.area)] == 1;
+            e.boundary = !IsSeam(e.ax, e.ay, e.bx, e.by) && uses[KeyOf(e, polygon.area)] == 1;
     return polygons;
 }
 
