@@ -27,7 +27,8 @@ constexpr double kSlackKm = 0.005; // float storage of positions and straight-ed
 double BoxDistance2(const mf::BvhNode &node, const double p[3]) {
     double sum = 0;
     for (int d = 0; d < 3; ++d) {
-        const double v = std::max({double(node.lo[d]) - p[d], 0.0, p[d] - double(node.hi[d])});
+        const double below = double(node.lo[d]) - p[d], above = p[d] - double(node.hi[d]);
+        const double v = below > 0 ? below : above > 0 ? above : 0.0;
         sum += v * v;
     }
     return sum;
@@ -59,20 +60,27 @@ struct Hit {
 };
 
 // Nearest boundary edge of one area closer than sqrt(bound2); false when there is none.
-bool NearestEdge(const WorldMap::Impl &map, std::size_t area, const double p[3], double bound2, Hit *hit) {
+// rootDistance2 is the squared distance to the area's root box.
+bool NearestEdge(const WorldMap::Impl &map, std::size_t area, const double p[3], double rootDistance2,
+                 double bound2, Hit *hit) {
     const mf::AreaRecord &record = map.areas[area];
     if (record.nodeCount == 0)
         return false;
-    // The converter splits at the median, so a tree is at most log2(edges / 8) + 1 deep and the
-    // stack never holds more than one entry per level plus one.
-    std::uint32_t stack[64];
+    // Nodes to visit with their box distance. The converter splits at the median, so a tree is at
+    // most log2(edges / 8) + 1 deep and the stack never holds more than one entry per level plus one.
+    struct Pending {
+        std::uint32_t node;
+        double distance2;
+    };
+    Pending stack[64];
     int top = 0;
-    stack[top++] = record.rootNode;
+    stack[top++] = {record.rootNode, rootDistance2};
     bool found = false;
     while (top > 0) {
-        const mf::BvhNode &node = map.nodes[stack[--top]];
-        if (BoxDistance2(node, p) >= bound2)
+        const Pending pending = stack[--top];
+        if (pending.distance2 >= bound2)
             continue;
+        const mf::BvhNode &node = map.nodes[pending.node];
         if (node.count > 0) {
             for (std::uint32_t i = node.first; i < node.first + node.count; ++i) {
                 double t;
@@ -86,14 +94,14 @@ bool NearestEdge(const WorldMap::Impl &map, std::size_t area, const double p[3],
             continue;
         }
         // Visit the nearer child first so the bound tightens early.
-        const double d0 = BoxDistance2(map.nodes[node.first], p);
-        const double d1 = BoxDistance2(map.nodes[node.first + 1], p);
-        const std::uint32_t nearer = d0 <= d1 ? node.first : node.first + 1;
-        const std::uint32_t farther = d0 <= d1 ? node.first + 1 : node.first;
-        if (std::max(d0, d1) < bound2 && top < 63)
-            stack[top++] = farther;
-        if (std::min(d0, d1) < bound2 && top < 63)
-            stack[top++] = nearer;
+        Pending a{node.first, BoxDistance2(map.nodes[node.first], p)};
+        Pending b{node.first + 1, BoxDistance2(map.nodes[node.first + 1], p)};
+        if (a.distance2 > b.distance2)
+            std::swap(a, b);
+        if (b.distance2 < bound2 && top < 63)
+            stack[top++] = b;
+        if (a.distance2 < bound2 && top < 63)
+            stack[top++] = a;
     }
     return found;
 }
@@ -139,7 +147,7 @@ std::vector<NearArea> FindNearAreas(const WorldMap::Impl &map, double lon, doubl
         if (boxDistance2 >= limit)
             break;
         Hit hit{};
-        if (NearestEdge(map, area, p, limit, &hit)) {
+        if (NearestEdge(map, area, p, boxDistance2, limit, &hit)) {
             hits.insert(std::upper_bound(hits.begin(), hits.end(), hit,
                                          [](const Hit &a, const Hit &b) { return a.chord2 < b.chord2; }),
                         hit);
