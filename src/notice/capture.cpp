@@ -1,6 +1,7 @@
 #include "notice/capture.h"
 
 #include "app/core/user_name.h"
+#include "notice/file_format.h"
 
 #include <chrono>
 #include <cstdio>
@@ -9,15 +10,6 @@
 
 namespace ondrell {
 namespace {
-
-// Pads a text one or two characters short of width with zeros; longer or shorter texts pass as they are.
-std::string ZeroPad(const std::string &text, std::size_t width) {
-    if (text.size() + 1 == width)
-        return "0" + text;
-    if (text.size() + 2 == width)
-        return "00" + text;
-    return text;
-}
 
 enum class Flag { None, Planning, Allotment, OpHours, SubArea };
 
@@ -46,7 +38,7 @@ struct Copy {
     std::string &(*field)(NoticeRecord &);
     Flag flag = Flag::None;
     bool ifVisible = false;
-    std::size_t pad = 0; // PadLeftZeros width, 0 for none
+    int pad = 0; // PadLeftZeros width, 0 for none
 };
 
 void Apply(const FormView &form, NoticeRecord &r, const Copy &row) {
@@ -56,7 +48,7 @@ void Apply(const FormView &form, NoticeRecord &r, const Copy &row) {
     std::string text = form.Text(name);
     if (text.empty())
         return;
-    row.field(r) = row.pad ? ZeroPad(text, row.pad) : std::move(text);
+    row.field(r) = row.pad ? PadLeftZeros(text, row.pad) : std::move(text);
     Raise(r, row.flag);
 }
 
@@ -130,14 +122,14 @@ struct PositionControls {
 };
 
 void CapturePosition(const FormView &form, NoticeRecord &r, const PositionControls &c,
-                     Coordinate NoticeRecord::*lon, Coordinate NoticeRecord::*lat, std::size_t longDegWidth,
+                     Coordinate NoticeRecord::*lon, Coordinate NoticeRecord::*lat, int longDegWidth,
                      bool ifVisible) {
-    auto part = [&](const char *control, std::string &field, std::size_t pad) {
+    auto part = [&](const char *control, std::string &field, int pad) {
         if (ifVisible && !form.Visible(control))
             return;
         const std::string text = form.Text(control);
         if (!text.empty())
-            field = pad ? ZeroPad(text, pad) : text;
+            field = pad ? PadLeftZeros(text, pad) : text;
     };
     part(c.longDeg, (r.*lon).deg, longDegWidth);
     part(c.longHemi, (r.*lon).hemi, 0);
