@@ -5,6 +5,7 @@
 #include "forms_support.h"
 
 #include "app/core/program_id.h"
+#include "app/form_registry.h"
 #include "app/string_table.h"
 #include "forms/gs1_assign_form.h"
 #include "forms/gt1_assign_form.h"
@@ -96,6 +97,36 @@ class AssignmentRulesTest : public QObject {
         QCOMPARE(form->windowTitle(),
                  LoadString(titleId) +
                      QString::fromLatin1(kProgramIdentification.data(), kProgramIdentification.size()));
+    }
+
+    void openedFromTheMenu() {
+        for (auto [kind, name] :
+             {std::pair{FormKind::GS1, "GS1AssignFrmGE06"}, {FormKind::GT1, "GT1AssignFrmGE06"}}) {
+            auto form = CreateNoticeForm(kind, nullptr);
+            QVERIFY(form);
+            QCOMPARE(form->objectName(), QString::fromLatin1(name));
+        }
+    }
+
+    // Azimuths off the 10-degree raster name no box; a cancelled dialog (9999 to 9999) fills nothing.
+    void fillIndices_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QList<int>>("indices");
+        QTest::newRow("range") << 100 << 130 << QList<int>{10, 11, 12, 13};
+        QTest::newRow("one") << 350 << 350 << QList<int>{35};
+        QTest::newRow("reversed") << 130 << 100 << QList<int>{};
+        QTest::newRow("cancelled") << 9999 << 9999 << QList<int>{};
+        QTest::newRow("off raster") << 5 << 45 << QList<int>{};
+        QTest::newRow("below zero") << -20 << 10 << QList<int>{0, 1};
+        QTest::newRow("past 350") << 340 << 400 << QList<int>{34, 35};
+    }
+    void fillIndices() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QList<int>, indices);
+        const std::vector<int> got = AzimuthFillIndices(from, to);
+        QCOMPARE(QList<int>(got.begin(), got.end()), indices);
     }
 
     void gs1FrequencyList() {
