@@ -597,6 +597,70 @@ class AssignmentRulesTest : public QObject {
         Click(form, "Button_Finish");
         QVERIFY(!form.finished());
     }
+
+    // A notice that can be identified but lacks other items may be saved only when the user agrees.
+    void saveInvalidNoticeDeclined() {
+        GT1AssignFrmGE06 form;
+        ShowActive(form);
+        Choose(form, "Combo_B_Adm", QStringLiteral("F"));
+        Click(form, "Opt_Art4");
+        Type(form, "Txt_AdmRefID", QStringLiteral("N1"));
+        Type(form, "Txt_4A_SiteName", QStringLiteral("LYON"));
+        Choose(form, "Combo_4B_Ctry", QStringLiteral("F"));
+        Type(form, "Txt_GE06_freqAssgn", QStringLiteral("482"));
+        const struct {
+            const char *box, *text;
+        } position[] = {{"Txt_4C_Deg_Long", "004"}, {"Txt_4C_Min_Long", "50"}, {"Txt_4C_Sec_Long", "00"},
+                        {"Txt_4C_EW", "E"},         {"Txt_4C_Deg_Lat", "45"},  {"Txt_4C_Min_Lat", "45"},
+                        {"Txt_4C_Sec_Lat", "00"},   {"Txt_4C_NS", "N"}};
+        for (const auto &p : position)
+            Type(form, p.box, QString::fromLatin1(p.text));
+        Leave(form);
+        dialogs_.answers.push_back(MsgAnswer::No);
+        Click(form, "Button_Next");
+        QCOMPARE(dialogs_.MessageTitles(), QStringList{QStringLiteral("Save Invalid Notice")});
+        const QString text = dialogs_.LastMessage()->text;
+        QVERIFY2(text.startsWith(QStringLiteral("The following fields are either missing or invalid\r\n")),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Altitude of the site : t_site_alt (9EA)")));
+        QVERIFY(text.endsWith(QStringLiteral("\r\nSave invalid Notice")));
+        QCOMPARE(dialogs_.LastMessage()->buttons, MsgButtons::YesNo);
+        QVERIFY(form.saveRefused());
+        QVERIFY(!form.fileOpen());
+        QCOMPARE(Text(form, "Txt_AdmRefID"), QStringLiteral("N1"));
+    }
+
+    // An impossible date is reported after its last part; on GS1 the in-use year sends the user to
+    // the day, every other year field keeps the focus.
+    void invalidDate_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("GS1 in use") << "GS1"
+                                    << "Txt_InUse_"
+                                    << "Txt_InUse_DD";
+        QTest::newRow("GS1 expiry") << "GS1"
+                                    << "Txt_Exp_"
+                                    << "Txt_Exp_YY";
+        QTest::newRow("GT1 in use") << "GT1"
+                                    << "Txt_InUse_"
+                                    << "Txt_InUse_YY";
+    }
+    void invalidDate() {
+        QFETCH(QString, type);
+        QFETCH(QString, prefix);
+        QFETCH(QString, focus);
+        auto form = Open(type);
+        ShowActive(*form);
+        Type(*form, qPrintable(prefix + QStringLiteral("DD")), QStringLiteral("31"));
+        Type(*form, qPrintable(prefix + QStringLiteral("MM")), QStringLiteral("04"));
+        Type(*form, qPrintable(prefix + QStringLiteral("YY")), QStringLiteral("2009"));
+        Leave(*form, "Txt_AdmRefID");
+        QTRY_VERIFY(dialogs_.LastMessage() != nullptr);
+        QCOMPARE(dialogs_.MessageTitles(), QStringList{QStringLiteral("Prevalidation Error - InValid Date")});
+        QCOMPARE(dialogs_.LastMessage()->text, QStringLiteral("Invalid date"));
+        QTRY_COMPARE(QApplication::focusWidget(), Control(*form, qPrintable(focus)));
+    }
 };
 
 QTEST_MAIN(AssignmentRulesTest)
