@@ -16,11 +16,13 @@ bool IsNonFolder(const char *path) {
 bool FileExists(const std::string &path) {
     if (path.empty())
         return false;
-    if (path.find_first_of("*?") == std::string::npos)
-        return IsNonFolder(path.c_str());
+    // A path ending in a separator lists the folder itself, as a listing of "folder/*" would.
+    const std::string pattern = path.back() == '/' ? path + "*" : path;
+    if (pattern.find_first_of("*?") == std::string::npos)
+        return IsNonFolder(pattern.c_str());
     glob_t found{};
     bool any = false;
-    if (glob(path.c_str(), GLOB_NOSORT, nullptr, &found) == 0)
+    if (glob(pattern.c_str(), GLOB_NOSORT, nullptr, &found) == 0)
         for (size_t i = 0; i < found.gl_pathc && !any; ++i)
             any = IsNonFolder(found.gl_pathv[i]);
     globfree(&found);
