@@ -67,6 +67,8 @@ std::string AntennaSection(std::string_view tag, std::string_view prefix, const 
     return FormatSection(tag, body);
 }
 
+// Every selected administration (entries 0 to count - 1) is written. Capture never sets a role, so
+// the role is not looked at: filtering on one would leave the section empty for every notice.
 std::string CoordSection(const CoordinationList &coord) {
     std::string body;
     const size_t count = std::min<size_t>(coord.count > 0 ? coord.count : 0, coord.entries.size());
