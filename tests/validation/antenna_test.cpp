@@ -2,21 +2,14 @@
 // range with normalisation.
 
 #include "validation/antenna.h"
-#include "values_test_support.h"
+#include "validation_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace ondrell {
 namespace {
 
-using namespace testing_values;
-
-void Fill(AntennaTable &table, const std::string &value) {
-    for (auto &e : table.entries) {
-        e.given = true;
-        e.value = value;
-    }
-}
+using namespace testing_support;
 
 std::string EffHeightLine(const std::string &azimuth) {
     return FatalLine(" :  t_eff_hgt@azm" + azimuth +
@@ -54,7 +47,7 @@ TEST(AntennaPatterns, CompletenessTexts) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         NoticeRecord r;
-        Fill(r.*c.table, "1");
+        FillPattern(r.*c.table, "1");
         std::string message = "stale";
         EXPECT_TRUE(PatternComplete(r, c.pattern, message));
         EXPECT_EQ(message, "");
@@ -63,7 +56,7 @@ TEST(AntennaPatterns, CompletenessTexts) {
         EXPECT_FALSE(PatternComplete(r, c.pattern, message));
         EXPECT_EQ(message, c.text);
 
-        Fill(r.*c.table, "1");
+        FillPattern(r.*c.table, "1");
         (r.*c.table).entries[0].azimuth.clear(); // an azimuth text is needed as well
         message = "stale";
         EXPECT_FALSE(PatternComplete(r, c.pattern, message));
@@ -146,26 +139,26 @@ TEST(AttenuationPatterns, RangeAndNormalisation) {
          AttnLine('H', "70") + AttnLine('V', "70")},
         {"horizontal 1 to 40 is not normalised",
          [](NoticeRecord &r) {
-             Fill(r.attn_h, "1");
+             FillPattern(r.attn_h, "1");
              r.attn_h.entries[35].value = "40";
          },
          kHNotNormalised},
         {"one 0 dB entry normalises",
          [](NoticeRecord &r) {
-             Fill(r.attn_h, "1");
+             FillPattern(r.attn_h, "1");
              r.attn_h.entries[20].value = "0";
          },
          ""},
         {"0.0 counts as 0",
          [](NoticeRecord &r) {
-             Fill(r.attn_v, "3");
+             FillPattern(r.attn_v, "3");
              r.attn_v.entries[0].value = "0.0";
          },
          ""},
         {"a failed entry does not normalise; vertical reported first",
          [](NoticeRecord &r) {
-             Fill(r.attn_h, "2");
-             Fill(r.attn_v, "2");
+             FillPattern(r.attn_h, "2");
+             FillPattern(r.attn_v, "2");
              r.attn_v.entries[0].value = "50";
          },
          AttnLine('V', "0") + kVNotNormalised + kHNotNormalised},
@@ -182,7 +175,7 @@ TEST(AttenuationPatterns, RangeAndNormalisation) {
 
 TEST(AntennaPatternRules, RunForAssignmentsOnly) {
     auto withPatterns = [](NoticeRecord &r) {
-        Fill(r.attn_h, "5");
+        FillPattern(r.attn_h, "5");
         r.eff_hgt.entries[0].value = "5000";
     };
     const std::string assignmentErrors = EffHeightLine("0") + kHNotNormalised;

@@ -1,34 +1,13 @@
 // What an assignment (GS1, GT1) must and must not carry, by action, article and polarisation.
 
-#include "mandatory_test_support.h"
+#include "validation_test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace ondrell {
 namespace {
 
 using namespace testing_support;
-
-struct AssignmentCase {
-    const char *name;
-    NoticeRecord (*make)();
-    std::function<void(NoticeRecord &)> change;
-    std::vector<std::string> lines;
-
-    friend void PrintTo(const AssignmentCase &c, std::ostream *os) { *os << c.name; }
-};
-
-class AssignmentRule : public ::testing::TestWithParam<AssignmentCase> {};
-
-TEST_P(AssignmentRule, ReportsExactly) {
-    NoticeRecord r = GetParam().make();
-    GetParam().change(r);
-    const auto run = RunMandatory(r);
-    EXPECT_EQ(run.lines, GetParam().lines);
-    EXPECT_EQ(run.ok, GetParam().lines.empty());
-}
 
 const std::string kHgtIncomplete =
     " :  (9EC) <ANT_HGT> : All 36 values of the effective antenna height must be provided\r\n";
@@ -43,31 +22,30 @@ void Directional(NoticeRecord &r, const char *polar) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Target, AssignmentRule,
+    Target, MandatoryRule,
     ::testing::Values(
-        AssignmentCase{"Article4ModifyWithoutTarget",
-                       CleanGs1,
-                       [](auto &r) { r.t_action = "MODIFY"; },
-                       {" :  t_trg_adm_ref_id must be same as t_adm_ref_id for fragment GE06D",
-                        " : t_trg_adm_ref_id is a mandatory value"}},
-        AssignmentCase{
-            "Article5ModifyWithFrequencyOnly",
-            CleanGt1Article5,
-            [](auto &r) {
-                r.t_action = "MODIFY";
-                r.t_trg_freq_assgn = "474";
-            },
-            {" :  Either t_trg_adm_ref_id Or t_trg_freq, t_trg_long and t_trg_lat must be provided"}},
-        AssignmentCase{"Article5ModifyByCharacteristics",
-                       CleanGt1Article5,
-                       [](auto &r) {
-                           r.t_action = "MODIFY";
-                           r.t_trg_freq_assgn = "474";
-                           r.trg_long = {"002", "", "20", ""};
-                           r.trg_lat = {"48", "", "51", ""};
-                       },
-                       {}},
-        AssignmentCase{
+        RuleCase{"Article4ModifyWithoutTarget",
+                 CleanGs1,
+                 [](auto &r) { r.t_action = "MODIFY"; },
+                 {" :  t_trg_adm_ref_id must be same as t_adm_ref_id for fragment GE06D",
+                  " : t_trg_adm_ref_id is a mandatory value"}},
+        RuleCase{"Article5ModifyWithFrequencyOnly",
+                 CleanGt1Article5,
+                 [](auto &r) {
+                     r.t_action = "MODIFY";
+                     r.t_trg_freq_assgn = "474";
+                 },
+                 {" :  Either t_trg_adm_ref_id Or t_trg_freq, t_trg_long and t_trg_lat must be provided"}},
+        RuleCase{"Article5ModifyByCharacteristics",
+                 CleanGt1Article5,
+                 [](auto &r) {
+                     r.t_action = "MODIFY";
+                     r.t_trg_freq_assgn = "474";
+                     r.trg_long = {"002", "", "20", ""};
+                     r.trg_lat = {"48", "", "51", ""};
+                 },
+                 {}},
+        RuleCase{
             "Article5ModifyByBoth",
             CleanGt1Article5,
             [](auto &r) {
@@ -77,91 +55,90 @@ INSTANTIATE_TEST_SUITE_P(
             },
             {" :  Either t_trg_adm_ref_id or t_trg_freq and t_trg_long and t_trg_lat must be provided, but "
              "not both"}},
-        AssignmentCase{"AddNamesNoTarget",
-                       CleanGs1,
-                       [](auto &r) {
-                           r.t_action = "add";
-                           r.t_trg_adm_ref_id = "T1";
-                       },
-                       {" : t_trg_adm_ref_id should not be notified for a add; t_adm_ref_id is used as the "
-                        "identifier of the target"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+        RuleCase{"AddNamesNoTarget",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_action = "add";
+                     r.t_trg_adm_ref_id = "T1";
+                 },
+                 {" : t_trg_adm_ref_id should not be notified for a add; t_adm_ref_id is used as the "
+                  "identifier of the target"}}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    Site, AssignmentRule,
+    Site, MandatoryRule,
     ::testing::Values(
-        AssignmentCase{"EverySiteItemMissing",
-                       CleanGs1,
-                       [](auto &r) {
-                           r.t_adm_ref_id.clear();
-                           r.t_site_name.clear();
-                           r.site_long.min.clear();
-                           r.site_lat.hemi.clear();
-                           r.t_site_alt.clear();
-                           r.t_polar.clear();
-                           r.t_hgt_agl.clear();
-                           r.t_ant_dir.clear();
-                           r.t_eff_hgtmax.clear();
-                           r.planning.t_spect_mask.clear();
-                           r.eff_hgt.entries[35].value.clear();
-                           r.t_freq_assgn.clear();
-                       },
-                       {" :  t_adm_ref_id is a mandatory value", " :  t_sitename is a mandatory value (4A)",
-                        " :  t_long is a mandatory value (4C)", " :  t_lat is a mandatory value (4C)",
-                        " :  t_site_alt is a mandatory value (9EA)", " :  t_polar is a mandatory value (9D)",
-                        " :  t_hgt_agl is a mandatory value (9E)", " :  t_ant_dir is a mandatory value (9)",
-                        " :  t_eff_hgtmax is a mandatory value (9EB)",
-                        " :  t_spect_mask is a mandatory value", kHgtIncomplete,
-                        " :  t_freq_assgn is a mandatory value (1A)"}},
-        AssignmentCase{"SecondsMayBeEmpty",
-                       CleanGs1,
-                       [](auto &r) {
-                           r.site_long.sec.clear();
-                           r.site_lat.sec.clear();
-                       },
-                       {}}),
-    [](const auto &info) { return std::string(info.param.name); });
+        RuleCase{"EverySiteItemMissing",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_adm_ref_id.clear();
+                     r.t_site_name.clear();
+                     r.site_long.min.clear();
+                     r.site_lat.hemi.clear();
+                     r.t_site_alt.clear();
+                     r.t_polar.clear();
+                     r.t_hgt_agl.clear();
+                     r.t_ant_dir.clear();
+                     r.t_eff_hgtmax.clear();
+                     r.planning.t_spect_mask.clear();
+                     r.eff_hgt.entries[35].value.clear();
+                     r.t_freq_assgn.clear();
+                 },
+                 {" :  t_adm_ref_id is a mandatory value", " :  t_sitename is a mandatory value (4A)",
+                  " :  t_long is a mandatory value (4C)", " :  t_lat is a mandatory value (4C)",
+                  " :  t_site_alt is a mandatory value (9EA)", " :  t_polar is a mandatory value (9D)",
+                  " :  t_hgt_agl is a mandatory value (9E)", " :  t_ant_dir is a mandatory value (9)",
+                  " :  t_eff_hgtmax is a mandatory value (9EB)", " :  t_spect_mask is a mandatory value",
+                  kHgtIncomplete, " :  t_freq_assgn is a mandatory value (1A)"}},
+        RuleCase{"SecondsMayBeEmpty",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.site_long.sec.clear();
+                     r.site_lat.sec.clear();
+                 },
+                 {}}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    Polarisation, AssignmentRule,
+    Polarisation, MandatoryRule,
     ::testing::Values(
-        AssignmentCase{"VerticalWithHorizontalPowerOnly",
-                       CleanGt1,
-                       [](auto &r) { r.t_polar = "V"; },
-                       {" :  t_erp_h_dbw should not be notified when polarization is V (8BH)"}},
-        AssignmentCase{"VerticalWithoutPower",
-                       CleanGt1,
-                       [](auto &r) {
-                           r.t_polar = "V";
-                           r.t_erp_h_dbw.clear();
-                       },
-                       {" :  t_erp_v_dbw is a mandatory value (8BV)"}},
-        AssignmentCase{"HorizontalWithVerticalPower",
-                       CleanGt1,
-                       [](auto &r) { r.t_erp_v_dbw = "30"; },
-                       {" :  t_erp_v_dbw should not be notified when polarization is H (8BV)"}},
-        AssignmentCase{"HorizontalWithoutPower",
-                       CleanGt1,
-                       [](auto &r) { r.t_erp_h_dbw.clear(); },
-                       {" :  t_erp_h_dbw is a mandatory value (8BH)"}},
-        AssignmentCase{"MixedDirectionalWithoutPatterns",
-                       CleanGt1,
-                       [](auto &r) {
-                           Directional(r, "M");
-                           r.t_erp_h_dbw.clear();
-                       },
-                       {" :  t_erp_v_dbw is a mandatory value (8BV)",
-                        " :  t_erp_h_dbw is a mandatory value (8BH)", kAttnHIncomplete, kAttnVIncomplete}},
-        AssignmentCase{"VerticalDirectionalCarryingHorizontalPattern",
-                       CleanGt1,
-                       [](auto &r) {
-                           Directional(r, "V");
-                           std::swap(r.t_erp_h_dbw, r.t_erp_v_dbw);
-                           FillPattern(r.attn_v, "0");
-                           r.attn_h.entries[4].value = "3";
-                       },
-                       {" :  (9NH) <ANT_DIAGR_H> : should not be notified if the polarization isV"}},
-        AssignmentCase{
+        RuleCase{"VerticalWithHorizontalPowerOnly",
+                 CleanGt1,
+                 [](auto &r) { r.t_polar = "V"; },
+                 {" :  t_erp_h_dbw should not be notified when polarization is V (8BH)"}},
+        RuleCase{"VerticalWithoutPower",
+                 CleanGt1,
+                 [](auto &r) {
+                     r.t_polar = "V";
+                     r.t_erp_h_dbw.clear();
+                 },
+                 {" :  t_erp_v_dbw is a mandatory value (8BV)"}},
+        RuleCase{"HorizontalWithVerticalPower",
+                 CleanGt1,
+                 [](auto &r) { r.t_erp_v_dbw = "30"; },
+                 {" :  t_erp_v_dbw should not be notified when polarization is H (8BV)"}},
+        RuleCase{"HorizontalWithoutPower",
+                 CleanGt1,
+                 [](auto &r) { r.t_erp_h_dbw.clear(); },
+                 {" :  t_erp_h_dbw is a mandatory value (8BH)"}},
+        RuleCase{"MixedDirectionalWithoutPatterns",
+                 CleanGt1,
+                 [](auto &r) {
+                     Directional(r, "M");
+                     r.t_erp_h_dbw.clear();
+                 },
+                 {" :  t_erp_v_dbw is a mandatory value (8BV)", " :  t_erp_h_dbw is a mandatory value (8BH)",
+                  kAttnHIncomplete, kAttnVIncomplete}},
+        RuleCase{"VerticalDirectionalCarryingHorizontalPattern",
+                 CleanGt1,
+                 [](auto &r) {
+                     Directional(r, "V");
+                     std::swap(r.t_erp_h_dbw, r.t_erp_v_dbw);
+                     FillPattern(r.attn_v, "0");
+                     r.attn_h.entries[4].value = "3";
+                 },
+                 {" :  (9NH) <ANT_DIAGR_H> : should not be notified if the polarization isV"}},
+        RuleCase{
             "HorizontalDirectionalCarryingVerticalPattern",
             CleanGt1,
             [](auto &r) {
@@ -170,77 +147,75 @@ INSTANTIATE_TEST_SUITE_P(
                 r.attn_v.entries[0].value = "0";
             },
             {kAttnHIncomplete, " :  (9NV) <ANT_DIAGR_V> : should not be notified if the polarization is H"}},
-        AssignmentCase{
-            "NonDirectionalWithBothPatterns",
-            CleanGt1,
-            [](auto &r) {
-                FillPattern(r.attn_h, "0");
-                FillPattern(r.attn_v, "0");
-            },
-            {" :  (9NV) <ANT_DIAGR_V> : should not be notified if the polarization is H and the antenna "
-             "is ND"}},
+        RuleCase{"NonDirectionalWithBothPatterns",
+                 CleanGt1,
+                 [](auto &r) {
+                     FillPattern(r.attn_h, "0");
+                     FillPattern(r.attn_v, "0");
+                 },
+                 {" :  (9NV) <ANT_DIAGR_V> : should not be notified if the polarization is H and the antenna "
+                  "is ND"}},
         // The one line with no " : " after the label.
-        AssignmentCase{
+        RuleCase{
             "NonDirectionalWithHorizontalPattern",
             CleanGt1,
             [](auto &r) { r.attn_h.entries[9].value = "0"; },
             {" (9NH) <ANT_DIAGR_H> : should not be notified if the polarization isH and the antenna is ND"}},
-        AssignmentCase{"PolarisationComparesExactly",
-                       CleanGt1,
-                       [](auto &r) {
-                           r.t_polar = "v";
-                           r.t_ant_dir = "d";
-                       },
-                       {}}),
-    [](const auto &info) { return std::string(info.param.name); });
+        RuleCase{"PolarisationComparesExactly",
+                 CleanGt1,
+                 [](auto &r) {
+                     r.t_polar = "v";
+                     r.t_ant_dir = "d";
+                 },
+                 {}}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    PlanEntry, AssignmentRule,
+    PlanEntry, MandatoryRule,
     ::testing::Values(
-        AssignmentCase{"CodesMissing",
-                       CleanGs1,
-                       [](auto &r) {
-                           r.t_plan_entry.clear();
-                           r.t_assgn_code.clear();
-                           r.planning.t_associated_allot_sfn_id = "S1"; // tested only when both are given
-                       },
-                       {" :  t_plan_entry is a mandatory value", " :  t_assgn_code is a mandatory value"}},
-        AssignmentCase{
-            "BrokenRulesInOneFinding",
-            CleanGs1,
-            [](auto &r) {
-                r.t_assgn_code = "L";
-                r.planning.t_sfn_id = "S1";
-            },
-            {" : For t_plan_entry = 1, t_assgn_code must be 'S' \r\nFor t_plan_entry = 1, t_sfn_id must "
-             "NOT be provided\r\n"}},
-        AssignmentCase{"SingleStationWithAllotmentNetwork",
-                       CleanGs1,
-                       [](auto &r) {
-                           r.t_assgn_code = "s";
-                           r.planning.t_associated_allot_sfn_id = "S1";
-                       },
-                       {" : if t_assgn_code = S then t_associated_allot_sfn_id must not be provided"}},
-        AssignmentCase{"NetworkIdentifiersCompareExactly",
-                       CleanGs1,
-                       [](auto &r) {
-                           r.t_plan_entry = "3";
-                           r.t_assgn_code = "C";
-                           r.planning.t_sfn_id = "SFN1";
-                           r.planning.t_associated_adm_allot_id = "AL1";
-                           r.planning.t_associated_allot_sfn_id = "sfn1";
-                       },
-                       {" : t_associated_allot_sfn_id must be equal to t_sfn_id"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+        RuleCase{"CodesMissing",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_plan_entry.clear();
+                     r.t_assgn_code.clear();
+                     r.planning.t_associated_allot_sfn_id = "S1"; // tested only when both are given
+                 },
+                 {" :  t_plan_entry is a mandatory value", " :  t_assgn_code is a mandatory value"}},
+        RuleCase{"BrokenRulesInOneFinding",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_assgn_code = "L";
+                     r.planning.t_sfn_id = "S1";
+                 },
+                 {" : For t_plan_entry = 1, t_assgn_code must be 'S' \r\nFor t_plan_entry = 1, t_sfn_id must "
+                  "NOT be provided\r\n"}},
+        RuleCase{"SingleStationWithAllotmentNetwork",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_assgn_code = "s";
+                     r.planning.t_associated_allot_sfn_id = "S1";
+                 },
+                 {" : if t_assgn_code = S then t_associated_allot_sfn_id must not be provided"}},
+        RuleCase{"NetworkIdentifiersCompareExactly",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_plan_entry = "3";
+                     r.t_assgn_code = "C";
+                     r.planning.t_sfn_id = "SFN1";
+                     r.planning.t_associated_adm_allot_id = "AL1";
+                     r.planning.t_associated_allot_sfn_id = "sfn1";
+                 },
+                 {" : t_associated_allot_sfn_id must be equal to t_sfn_id"}}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    Article, AssignmentRule,
+    Article, MandatoryRule,
     ::testing::Values(
-        AssignmentCase{"Article4WithoutPublicationRequest",
-                       CleanGs1,
-                       [](auto &r) { r.t_is_pub_req.clear(); },
-                       {" :  t_is_pub_req is a mandatory value if notified under Art 4"}},
-        AssignmentCase{
+        RuleCase{"Article4WithoutPublicationRequest",
+                 CleanGs1,
+                 [](auto &r) { r.t_is_pub_req.clear(); },
+                 {" :  t_is_pub_req is a mandatory value if notified under Art 4"}},
+        RuleCase{
             "Article5EveryItemMissing",
             CleanGt1Article5,
             [](auto &r) {
@@ -264,91 +239,89 @@ INSTANTIATE_TEST_SUITE_P(
              " :  t_plan_adm_ref_id is a mandatory value if notified under Art 5",
              " :  t_prov is a mandatory value if notified under Art 5\r\n(The value will be automatically "
              "generated if validated through Mendra and saved back to text file)"}},
-        AssignmentCase{"Article4CarryingArticle5Items",
-                       CleanGs1,
-                       [](auto &r) {
-                           r.t_op_agcy = "007";
-                           r.t_addr_code = "A12";
-                           r.t_op_hh_fr = "0000";
-                           r.t_op_hh_to = "2400";
-                           r.t_remark_conds_met = "Y";
-                           r.t_is_resub = "N";
-                           r.t_signed_commitment = "Y";
-                       },
-                       {" : t_op_agcy should not be notified under Art 4",
-                        " : t_addr_code should not be notified under Art 4",
-                        " : t_op_hh_fr should not be notified under Art 4",
-                        " : t_op_hh_to should not be notified under Art 4",
-                        " : t_remarks_conds_met should not be notified under Art 4",
-                        " : t_is_resub should not be notified under Art 4",
-                        " : t_signed_commitment should not be notified under Art 4"}},
-        AssignmentCase{"Article5CarryingPublicationRequest",
-                       CleanGt1Article5,
-                       [](auto &r) { r.t_is_pub_req = "Y"; },
-                       {" : t_is_pub_req should not be notified under Art 5"}},
-        AssignmentCase{"TdabWithoutConfiguration",
-                       CleanGs1,
-                       [](auto &r) { r.planning.t_ref_plan_cfg.clear(); },
-                       {" :  t_ref_plan_cfg is mandatory"}},
+        RuleCase{"Article4CarryingArticle5Items",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.t_op_agcy = "007";
+                     r.t_addr_code = "A12";
+                     r.t_op_hh_fr = "0000";
+                     r.t_op_hh_to = "2400";
+                     r.t_remark_conds_met = "Y";
+                     r.t_is_resub = "N";
+                     r.t_signed_commitment = "Y";
+                 },
+                 {" : t_op_agcy should not be notified under Art 4",
+                  " : t_addr_code should not be notified under Art 4",
+                  " : t_op_hh_fr should not be notified under Art 4",
+                  " : t_op_hh_to should not be notified under Art 4",
+                  " : t_remarks_conds_met should not be notified under Art 4",
+                  " : t_is_resub should not be notified under Art 4",
+                  " : t_signed_commitment should not be notified under Art 4"}},
+        RuleCase{"Article5CarryingPublicationRequest",
+                 CleanGt1Article5,
+                 [](auto &r) { r.t_is_pub_req = "Y"; },
+                 {" : t_is_pub_req should not be notified under Art 5"}},
+        RuleCase{"TdabWithoutConfiguration",
+                 CleanGs1,
+                 [](auto &r) { r.planning.t_ref_plan_cfg.clear(); },
+                 {" :  t_ref_plan_cfg is mandatory"}},
         // The not-carried items come after the article's items, and before the Article 4 list.
-        AssignmentCase{"OrderOfTheLastSteps",
-                       CleanGs1,
-                       [](auto &r) {
-                           r.planning.t_ref_plan_cfg.clear();
-                           r.t_sys_var = "A1";
-                           r.t_is_resub = "N";
-                       },
-                       {" :  t_ref_plan_cfg is mandatory", " : t_sys_var should not be notified for a GS1",
-                        " : t_is_resub should not be notified under Art 4"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+        RuleCase{"OrderOfTheLastSteps",
+                 CleanGs1,
+                 [](auto &r) {
+                     r.planning.t_ref_plan_cfg.clear();
+                     r.t_sys_var = "A1";
+                     r.t_is_resub = "N";
+                 },
+                 {" :  t_ref_plan_cfg is mandatory", " : t_sys_var should not be notified for a GS1",
+                  " : t_is_resub should not be notified under Art 4"}}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    DvbtSystem, AssignmentRule,
+    DvbtSystem, MandatoryRule,
     ::testing::Values(
-        AssignmentCase{"TiltPowerWithoutAngle",
-                       CleanGt1,
-                       [](auto &r) { r.t_erp_beam_tilt_dbw = "40"; },
-                       {" : if t_erp_beam_tilt_dbw is provided then t_beam_tilt_angle must be provided"}},
-        AssignmentCase{"TiltAngleWithoutPower",
-                       CleanGt1,
-                       [](auto &r) { r.t_beam_tilt_angle = "5"; },
-                       {" : if t_beam_tilt_angle is provided then t_erp_beam_tilt_dbw must be provided"}},
-        AssignmentCase{
-            "Article4WithoutSystem",
-            CleanGt1,
-            [](auto &r) { r.planning.t_ref_plan_cfg.clear(); },
-            {" :  Either {t_sys_var, t_rx_mode} or {t_ref_plan_cfg} must be provided if notifed under "
-             "Art 4"}},
-        AssignmentCase{"Article4WithVariantOnly",
-                       CleanGt1,
-                       [](auto &r) {
-                           r.planning.t_ref_plan_cfg.clear();
-                           r.t_sys_var = "A1";
-                       },
-                       {" : {t_sys_var, t_rx_mode} must be provided"}},
-        AssignmentCase{
-            "Article4WithConfigurationAndVariant",
-            CleanGt1,
-            [](auto &r) { r.t_sys_var = "A1"; },
-            {" :  If t_ref_plan_cfg is provided then {t_sys_var, t_rx_mode} must NOT be provided if "
-             "notifed under Art 4"}},
-        AssignmentCase{"Article5WithConfiguration",
-                       CleanGt1Article5,
-                       [](auto &r) { r.planning.t_ref_plan_cfg = "RPC1"; },
-                       {" : t_ref_plan_cfg must not be provided if notified under Art 5, however {t_sys_var, "
-                        "t_rx_mode} must be provided"}},
-        AssignmentCase{"Article5WithoutMode",
-                       CleanGt1Article5,
-                       [](auto &r) {
-                           r.planning.t_ref_plan_cfg = "RPC1";
-                           r.planning.t_rx_mode.clear();
-                       },
-                       {" : t_ref_plan_cfg must not be provided if notified under Art 5, however {t_sys_var, "
-                        "t_rx_mode} must be provided",
-                        " : {t_sys_var, t_rx_mode} must be provided"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+        RuleCase{"TiltPowerWithoutAngle",
+                 CleanGt1,
+                 [](auto &r) { r.t_erp_beam_tilt_dbw = "40"; },
+                 {" : if t_erp_beam_tilt_dbw is provided then t_beam_tilt_angle must be provided"}},
+        RuleCase{"TiltAngleWithoutPower",
+                 CleanGt1,
+                 [](auto &r) { r.t_beam_tilt_angle = "5"; },
+                 {" : if t_beam_tilt_angle is provided then t_erp_beam_tilt_dbw must be provided"}},
+        RuleCase{"Article4WithoutSystem",
+                 CleanGt1,
+                 [](auto &r) { r.planning.t_ref_plan_cfg.clear(); },
+                 {" :  Either {t_sys_var, t_rx_mode} or {t_ref_plan_cfg} must be provided if notifed under "
+                  "Art 4"}},
+        RuleCase{"Article4WithVariantOnly",
+                 CleanGt1,
+                 [](auto &r) {
+                     r.planning.t_ref_plan_cfg.clear();
+                     r.t_sys_var = "A1";
+                 },
+                 {" : {t_sys_var, t_rx_mode} must be provided"}},
+        RuleCase{"Article4WithConfigurationAndVariant",
+                 CleanGt1,
+                 [](auto &r) { r.t_sys_var = "A1"; },
+                 {" :  If t_ref_plan_cfg is provided then {t_sys_var, t_rx_mode} must NOT be provided if "
+                  "notifed under Art 4"}},
+        RuleCase{"Article5WithConfiguration",
+                 CleanGt1Article5,
+                 [](auto &r) { r.planning.t_ref_plan_cfg = "RPC1"; },
+                 {" : t_ref_plan_cfg must not be provided if notified under Art 5, however {t_sys_var, "
+                  "t_rx_mode} must be provided"}},
+        RuleCase{"Article5WithoutMode",
+                 CleanGt1Article5,
+                 [](auto &r) {
+                     r.planning.t_ref_plan_cfg = "RPC1";
+                     r.planning.t_rx_mode.clear();
+                 },
+                 {" : t_ref_plan_cfg must not be provided if notified under Art 5, however {t_sys_var, "
+                  "t_rx_mode} must be provided",
+                  " : {t_sys_var, t_rx_mode} must be provided"}}),
+    CaseName);
 
-TEST(AssignmentRule, BareLabelLineKeepsTheLabel) {
+TEST(MandatoryLabel, BareLabelLineKeepsTheLabel) {
     NoticeRecord r = CleanGt1();
     r.attn_h.entries[9].value = "0";
     std::string errors;

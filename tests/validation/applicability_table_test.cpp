@@ -1,8 +1,8 @@
 // The table of items a notice must not carry: each group's column, in its own order, with the
 // exceptions by notice type, and how each item counts as carried.
 
-#include "mandatory_test_support.h"
 #include "validation/applicability_table.h"
+#include "validation_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -176,19 +176,16 @@ std::vector<std::string> AdministrativeLines(const std::string &type, bool withC
                                "t_is_pub_req", "t_sfn_id"})});
 }
 
+// TB3 may carry coordination, TB2 operating details; the type exceptions ignore case.
 TEST(NotCarriedTable, AdministrativeColumn) {
-    EXPECT_EQ(NotCarried(CarryingEverything("TB5"), CarryColumn::Administrative),
-              AdministrativeLines("TB5", true, true));
-    EXPECT_EQ(NotCarried(CarryingEverything("TB3"), CarryColumn::Administrative),
-              AdministrativeLines("TB3", false, true));
-    EXPECT_EQ(NotCarried(CarryingEverything("TB2"), CarryColumn::Administrative),
-              AdministrativeLines("TB2", true, false));
-}
-
-// The type exceptions compare without regard to case, like every notice-type code here.
-TEST(NotCarriedTable, TypeExceptionsIgnoreCase) {
-    EXPECT_EQ(NotCarried(CarryingEverything("tb2"), CarryColumn::Administrative),
-              AdministrativeLines("tb2", true, false));
+    const struct {
+        const char *type;
+        bool withCoord, withOperation;
+    } cases[] = {{"TB5", true, true}, {"TB3", false, true}, {"TB2", true, false}, {"tb2", true, false}};
+    for (const auto &c : cases)
+        EXPECT_EQ(NotCarried(CarryingEverything(c.type), CarryColumn::Administrative),
+                  AdministrativeLines(c.type, c.withCoord, c.withOperation))
+            << c.type;
 }
 
 TEST(NotCarriedTable, NothingCarriedNothingReported) {

@@ -1,14 +1,14 @@
 // Centre-frequency checks for T-DAB and DVB-T, and how ValidateNoticeValues reports them.
 
 #include "validation/frequency.h"
-#include "values_test_support.h"
+#include "validation_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace ondrell {
 namespace {
 
-using namespace testing_values;
+using namespace testing_support;
 
 TEST(TdabFrequency, ExactBlockCentresOnly) {
     for (const char *valid : {"174.928", "229.072", "176.64", " 176.640 MHz"}) {

@@ -1,11 +1,9 @@
 // Mandatory core items, the choice of the type-specific group and the message line format.
 
-#include "mandatory_test_support.h"
+#include "validation_test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace ondrell {
 namespace {
@@ -13,27 +11,25 @@ namespace {
 using namespace testing_support;
 using ::testing::ElementsAre;
 
-struct CleanCase {
-    const char *name;
-    NoticeRecord (*make)();
-};
-
-class CleanNotice : public ::testing::TestWithParam<CleanCase> {};
-
-// The baselines of every other test: a notice of each type that carries what it must.
-TEST_P(CleanNotice, DrawsNoFinding) {
-    const auto run = RunMandatory(GetParam().make());
-    EXPECT_TRUE(run.ok);
-    EXPECT_EQ(run.errors, "");
+// Every mandatory-item case of this folder: the change draws exactly the expected lines, in order.
+TEST_P(MandatoryRule, ReportsExactly) {
+    NoticeRecord r = GetParam().make();
+    GetParam().change(r);
+    const auto run = RunMandatory(r);
+    EXPECT_EQ(run.lines, GetParam().lines);
+    EXPECT_EQ(run.ok, GetParam().lines.empty());
+    EXPECT_EQ(run.errors.empty(), run.lines.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryType, CleanNotice,
-                         ::testing::Values(CleanCase{"GS1", CleanGs1}, CleanCase{"GT1", CleanGt1},
-                                           CleanCase{"GT1Art5", CleanGt1Article5}, CleanCase{"GS2", CleanGs2},
-                                           CleanCase{"GT2", CleanGt2}, CleanCase{"GA1", CleanGa1},
-                                           CleanCase{"TB5", CleanTb5}, CleanCase{"TB3", CleanTb3},
-                                           CleanCase{"TB2", CleanTb2}),
-                         [](const auto &info) { return std::string(info.param.name); });
+// The baselines of every other case: a notice of each type that carries what it must.
+INSTANTIATE_TEST_SUITE_P(
+    CleanNotice, MandatoryRule,
+    ::testing::Values(RuleCase{"GS1", CleanGs1, Unchanged, {}}, RuleCase{"GT1", CleanGt1, Unchanged, {}},
+                      RuleCase{"GT1Art5", CleanGt1Article5, Unchanged, {}},
+                      RuleCase{"GS2", CleanGs2, Unchanged, {}}, RuleCase{"GT2", CleanGt2, Unchanged, {}},
+                      RuleCase{"GA1", CleanGa1, Unchanged, {}}, RuleCase{"TB5", CleanTb5, Unchanged, {}},
+                      RuleCase{"TB3", CleanTb3, Unchanged, {}}, RuleCase{"TB2", CleanTb2, Unchanged, {}}),
+    CaseName);
 
 TEST(MandatoryCore, EmptyRecordReportsCoreItemsOnly) {
     const auto run = RunMandatory(NoticeRecord{});
@@ -46,58 +42,39 @@ TEST(MandatoryCore, EmptyRecordReportsCoreItemsOnly) {
         EXPECT_EQ(f.severity, "FATAL ERROR : ");
 }
 
-struct CoreCase {
-    const char *name;
-    NoticeRecord (*make)();
-    std::function<void(NoticeRecord &)> change;
-    std::vector<std::string> lines;
-
-    friend void PrintTo(const CoreCase &c, std::ostream *os) { *os << c.name; }
-};
-
-class CoreRule : public ::testing::TestWithParam<CoreCase> {};
-
-TEST_P(CoreRule, ReportsExactly) {
-    NoticeRecord r = GetParam().make();
-    GetParam().change(r);
-    const auto run = RunMandatory(r);
-    EXPECT_EQ(run.lines, GetParam().lines);
-    EXPECT_EQ(run.ok, GetParam().lines.empty());
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Cases, CoreRule,
+    Core, MandatoryRule,
     ::testing::Values(
-        CoreCase{
+        RuleCase{
             "AdmMissing", CleanGs1, [](auto &r) { r.t_adm.clear(); }, {" :  t_adm is a mandatory value (B)"}},
-        CoreCase{"ActionMissing",
+        RuleCase{"ActionMissing",
                  CleanTb3,
                  [](auto &r) { r.t_action.clear(); },
                  {" :  t_action is a mandatory value"}},
-        CoreCase{"CountryMissingOnAllotment",
+        RuleCase{"CountryMissingOnAllotment",
                  CleanGt2,
                  [](auto &r) { r.t_ctry.clear(); },
                  {" :  t_ctry is a mandatory value (4B)"}},
-        CoreCase{"FragmentMissingOnTb5",
+        RuleCase{"FragmentMissingOnTb5",
                  CleanTb5,
                  [](auto &r) { r.t_fragment.clear(); },
                  {" :  t_fragment is a mandatory value"}},
         // The target of an Article 4 modification is the notice itself; identifiers compare exactly.
-        CoreCase{"ModifyTargetDiffersInCase",
+        RuleCase{"ModifyTargetDiffersInCase",
                  CleanGs1,
                  [](auto &r) {
                      r.t_action = "MODIFY";
                      r.t_trg_adm_ref_id = "a1";
                  },
                  {" :  t_trg_adm_ref_id must be same as t_adm_ref_id for fragment GE06D"}},
-        CoreCase{"ModifyTargetSame",
+        RuleCase{"ModifyTargetSame",
                  CleanGs1,
                  [](auto &r) {
                      r.t_action = "modify";
                      r.t_trg_adm_ref_id = "A1";
                  },
                  {}},
-        CoreCase{"ModifyUnderArticle5NamesAnotherTarget",
+        RuleCase{"ModifyUnderArticle5NamesAnotherTarget",
                  CleanGt1Article5,
                  [](auto &r) {
                      r.t_action = "MODIFY";
@@ -106,11 +83,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {}},
         // The fragment-rule type test is exact: a lower-case tb2 must carry a fragment, yet still
         // runs the TB2 group and is spared the country.
-        CoreCase{"FragmentTypeTestIsExact",
+        RuleCase{"FragmentTypeTestIsExact",
                  CleanTb2,
                  [](auto &r) { r.t_notice_type = "tb2"; },
                  {" :  t_fragment is a mandatory value"}},
-        CoreCase{"UnknownTypeRunsNoTypeGroup",
+        RuleCase{"UnknownTypeRunsNoTypeGroup",
                  CleanGs1,
                  [](auto &r) {
                      r.t_notice_type = "GX9";
@@ -118,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                      r.t_plan = "GE06D";
                  },
                  {" : t_plan should not be notified for a GX9"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    CaseName);
 
 TEST(MandatoryCore, LabelPrecedesEveryMessageLine) {
     NoticeRecord r = CleanGs1();

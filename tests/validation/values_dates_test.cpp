@@ -2,14 +2,14 @@
 
 #include "validation/validate.h"
 #include "validation/values_helpers.h"
-#include "values_test_support.h"
+#include "validation_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace ondrell {
 namespace {
 
-using namespace testing_values;
+using namespace testing_support;
 using namespace std::chrono;
 
 const std::string kInUseAfterExpiry = FatalLine(" :  t_d_inuse =< t_d_expiry");

@@ -2,14 +2,14 @@
 // whole error text the notice draws.
 
 #include "validation/validate.h"
-#include "values_test_support.h"
+#include "validation_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace ondrell {
 namespace {
 
-using namespace testing_values;
+using namespace testing_support;
 
 struct DomainCase {
     std::string name;
@@ -31,7 +31,7 @@ TEST_P(ValueDomain, ReportsExactlyTheseFindings) {
     EXPECT_EQ(result.ok, c.ok);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<DomainCase> &info) {
+std::string DomainName(const ::testing::TestParamInfo<DomainCase> &info) {
     return info.param.name;
 }
 
@@ -62,10 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
         DomainCase{"Tb5ForeignFragment", With("TB5", &NoticeRecord::t_fragment, "GE06A"), kAssignmentFragment,
                    false},
         DomainCase{"Tb5FragmentAnyCase", With("TB5", &NoticeRecord::t_fragment, "ntfd_rr"), "", true},
-        DomainCase{"Tb5ModifyDrawsTwoActionMessages", With("TB5", &NoticeRecord::t_action, "MODIFY"),
-                   FatalLine(" :  t_action : Acceptable values are {SUPPRESS, WITHDRAW}") +
-                       FatalLine(" :  t_action : Acceptable values are {ADD, SUPPRESS}"),
-                   false},
         DomainCase{"Tb3PlanThenAction",
                    Notice("TB3",
                           [](auto &r) {
@@ -88,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                           }),
                    kPlanOnlyGE06D + FatalLine(" :  t_action : Acceptable values are {CONFORM}"), false},
         DomainCase{"Gs1DoesNotRunTb2Rules", With("GS1", &NoticeRecord::t_plan, "X"), "", true}),
-    CaseName);
+    DomainName);
 
 INSTANTIATE_TEST_SUITE_P(
     Assignments, ValueDomain,
@@ -140,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         DomainCase{"BeamTiltAngleBounds", With("GT1", &NoticeRecord::t_beam_tilt_angle, "30"), "", true},
         DomainCase{"BeamTiltAngleOutside", With("GT1", &NoticeRecord::t_beam_tilt_angle, "-30.5"),
                    FatalLine(" :  t_beam_tilt_angle : Value should be [-30.0, 30.0]"), false}),
-    CaseName);
+    DomainName);
 
 INSTANTIATE_TEST_SUITE_P(
     EveryType, ValueDomain,
@@ -174,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
         DomainCase{"OffsetOutside", With("TB3", &NoticeRecord::t_offset, "500.5"),
                    FatalLine(" :  t_offset  t_offset : Value should be between [-500.0, 500.0] (1E)"), false},
         DomainCase{"OffsetLowestPasses", With("GT1", &NoticeRecord::t_offset, "-500"), "", true}),
-    CaseName);
+    DomainName);
 
 NoticeRecord AllotmentWithContours(std::string count, std::initializer_list<int> slots) {
     return Notice("GS2", [&](NoticeRecord &r) {
@@ -197,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
                    FatalLine(" :  t_nb_sub_area : Value should be between [1, 9]"), false},
         DomainCase{"SubAreaCountZero", AllotmentWithContours("0", {}),
                    FatalLine(" :  t_nb_sub_area : Value should be between [1, 9]"), false}),
-    CaseName);
+    DomainName);
 
 INSTANTIATE_TEST_SUITE_P(
     ReferenceConfiguration, ValueDomain,
@@ -216,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
             false},
         DomainCase{"ReferenceNetworkOnlyForGt2",
                    Notice("GT1", [](auto &r) { r.planning.allotment.t_typ_ref_netwk = "RN5"; }), "", true}),
-    CaseName);
+    DomainName);
 
 INSTANTIATE_TEST_SUITE_P(
     TestPointCount, ValueDomain,
@@ -228,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
                    false},
         DomainCase{"Missing", Notice("GA1"), kTestPointCount, false},
         DomainCase{"OnlyForSubAreas", Notice("GS2"), "", true}),
-    CaseName);
+    DomainName);
 
 // One DVB-T assignment breaking a rule of every step shows the steps' order.
 TEST(ValueRuleOrder, StepsRunInTheirFixedOrder) {

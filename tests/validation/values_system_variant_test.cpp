@@ -1,13 +1,13 @@
 // DVB-T system variant: its form, and its channel width against the channel raster.
 
-#include "values_test_support.h"
+#include "validation_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace ondrell {
 namespace {
 
-using namespace testing_values;
+using namespace testing_support;
 
 const std::string kTooLong = " :  t_sys_var : Maximum number of alphanumerical characters is 2 ";
 const std::string kNotAccepted = " :  t_sys_var : Acceptable values are {A1, A2, A3, A5, A7, B1, B2, B3, B5, "

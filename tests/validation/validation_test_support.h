@@ -1,12 +1,20 @@
 #pragma once
-// Clean notices of every type and a reader that splits an error text back into findings, for
-// the tests of the mandatory-item and applicability rules.
+// Shared by the validation tests: clean notices of every type, runners for the mandatory-item and
+// value rules, and the pieces of an expected error text. Expected message lines are always written
+// out whole, label " : " included, so a wrong blank shows.
 
 #include "notice/record.h"
 #include "validation/validate.h"
+#include "validation/values_rules.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ondrell::testing_support {
@@ -199,6 +207,58 @@ inline NoticeRecord CleanTb2() {
     r.t_addr_code = "A12";
     r.t_trg_adm_ref_id = "X1";
     return r;
+}
+
+// One mandatory-item case: a clean notice, one change, and the whole ordered message lines it must
+// draw (none for a notice that must pass). The test itself lives in mandatory_core_test.cpp; each
+// file instantiates its own cases.
+struct RuleCase {
+    const char *name;
+    NoticeRecord (*make)();
+    std::function<void(NoticeRecord &)> change;
+    std::vector<std::string> lines;
+
+    friend void PrintTo(const RuleCase &c, std::ostream *os) { *os << c.name; }
+};
+
+class MandatoryRule : public ::testing::TestWithParam<RuleCase> {};
+
+inline std::string CaseName(const ::testing::TestParamInfo<RuleCase> &info) {
+    return info.param.name;
+}
+
+inline void Unchanged(NoticeRecord &) {}
+
+inline std::string FatalLine(std::string_view line) {
+    return "FATAL ERROR : \r\n" + std::string(line) + "\r\n";
+}
+inline std::string WarningLine(std::string_view line) {
+    return "WARNING : \r\n" + std::string(line) + "\r\n";
+}
+
+using Setup = std::function<void(NoticeRecord &)>;
+
+inline NoticeRecord Notice(std::string_view type, const Setup &setup = {}) {
+    NoticeRecord r;
+    r.t_notice_type = std::string(type);
+    if (setup)
+        setup(r);
+    return r;
+}
+
+inline constexpr std::chrono::year_month_day kToday{std::chrono::year{2026}, std::chrono::month{12},
+                                                    std::chrono::day{5}};
+
+struct ValuesResult {
+    bool ok;
+    std::string errors;
+};
+
+// ValidateNoticeValues with the label the forms use (empty) and a fixed today.
+inline ValuesResult RunValues(const NoticeRecord &r, std::chrono::year_month_day today = kToday) {
+    ValuesResult result{true, {}};
+    result.ok = value_rules::ValidateValues(r, result.errors, "", today);
+    return result;
 }
 
 } // namespace ondrell::testing_support
