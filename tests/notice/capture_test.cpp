@@ -217,28 +217,32 @@ TEST(CaptureTest, CoordinationListKeepsOrderAndOneSpareEntry) {
 }
 
 TEST(CaptureTest, CommonAndStationFieldsLandInTheirKeys) {
+    const struct {
+        const char *control, *text;
+        std::string NoticeRecord::*key;
+    } fields[] = {
+        {"Combo_B_Adm", "SUI", &NoticeRecord::t_adm},
+        {"Combo_4B_Ctry", "AUT", &NoticeRecord::t_ctry},
+        {"Txt_GE06_Offset", "-250", &NoticeRecord::t_offset},
+        {"Txt_AdmRefID", "ID-1", &NoticeRecord::t_adm_ref_id},
+        {"Combo_9D_Polariz", "V", &NoticeRecord::t_polar},
+        {"Txt_notified_Rmks", "r", &NoticeRecord::t_remarks},
+        {"Combo_GE06_Plan", "2", &NoticeRecord::t_plan_entry},
+        {"Txt_4A_SiteName", "BERN", &NoticeRecord::t_site_name},
+        {"Txt_9E_AntHgt", "120", &NoticeRecord::t_hgt_agl},
+        {"Txt_9EB_Eff_hgtmax", "300", &NoticeRecord::t_eff_hgtmax},
+        {"Combo_9_AntDir", "ND", &NoticeRecord::t_ant_dir},
+        {"Txt_9EA_SiteAlt", "560", &NoticeRecord::t_site_alt},
+        {"Combo_GE06_assgnCde", "L", &NoticeRecord::t_assgn_code},
+        {"Combo_GE06_FreqAssgn", "176.64", &NoticeRecord::t_freq_assgn},
+    };
     FakeFormView f = Assignment();
-    f.Set("Combo_B_Adm", "SUI").Set("Combo_4B_Ctry", "SUI").Set("Txt_GE06_Offset", "-250");
-    f.Set("Txt_AdmRefID", "ID-1").Set("Combo_9D_Polariz", "V").Set("Txt_notified_Rmks", "r");
-    f.Set("Combo_GE06_Plan", "2").Set("Txt_4A_SiteName", "BERN").Set("Txt_9E_AntHgt", "120");
-    f.Set("Txt_9EB_Eff_hgtmax", "300").Set("Combo_9_AntDir", "ND").Set("Txt_9EA_SiteAlt", "560");
-    f.Set("Combo_GE06_assgnCde", "L").Set("Combo_GE06_FreqAssgn", "176.64").Set("Txt_GE06_freqAssgn", "500");
-    f.Set("Combo_RRC04_Sys_Var", "A1");
+    for (const auto &c : fields)
+        f.Set(c.control, c.text);
+    f.Set("Txt_GE06_freqAssgn", "500").Set("Combo_RRC04_Sys_Var", "A1");
     NoticeRecord gs1 = Capture(f, CaptureCode::GS1);
-    EXPECT_EQ(gs1.t_adm, "SUI");
-    EXPECT_EQ(gs1.t_ctry, "SUI");
-    EXPECT_EQ(gs1.t_offset, "-250");
-    EXPECT_EQ(gs1.t_adm_ref_id, "ID-1");
-    EXPECT_EQ(gs1.t_polar, "V");
-    EXPECT_EQ(gs1.t_remarks, "r");
-    EXPECT_EQ(gs1.t_plan_entry, "2");
-    EXPECT_EQ(gs1.t_site_name, "BERN");
-    EXPECT_EQ(gs1.t_hgt_agl, "120");
-    EXPECT_EQ(gs1.t_eff_hgtmax, "300");
-    EXPECT_EQ(gs1.t_ant_dir, "ND");
-    EXPECT_EQ(gs1.t_site_alt, "560");
-    EXPECT_EQ(gs1.t_assgn_code, "L");
-    EXPECT_EQ(gs1.t_freq_assgn, "176.64");
+    for (const auto &c : fields)
+        EXPECT_EQ(gs1.*c.key, c.text) << c.control;
     EXPECT_EQ(gs1.t_sys_var, "");
     NoticeRecord gt1 = Capture(f, CaptureCode::GT1);
     EXPECT_EQ(gt1.t_freq_assgn, "500");
@@ -337,12 +341,6 @@ TEST(CaptureTest, SubAreaTakesPointsFromTheCoordinateList) {
     CaptureSubAreaNotice(none, empty, kStamp);
     EXPECT_EQ(empty.sub_area.test_points.size(), 1u);
     EXPECT_FALSE(empty.sub_area.present);
-}
-
-TEST(CaptureTest, AzimuthControlNames) {
-    EXPECT_EQ(AzimuthControlName(AzimuthTable::EffHeight, 0), "Txt_9EC_azm000");
-    EXPECT_EQ(AzimuthControlName(AzimuthTable::AttnH, 9), "Txt_9NHAzm090");
-    EXPECT_EQ(AzimuthControlName(AzimuthTable::AttnV, 35), "Txt_9NVAzm350");
 }
 
 } // namespace

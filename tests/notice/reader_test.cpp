@@ -71,6 +71,8 @@ TEST(RoundTrip, EveryKindGivesTheSameBytes) {
     }
 }
 
+// Writing the records read back gives the golden bytes again; what follows checks only what the
+// writer does not show.
 TEST(Reader, RestoresTheRecordOfTheGoldenWholeFile) {
     const std::string bytes = golden::ReadBytes(golden::DataPath("whole_file.txt"));
     NoticeFile file;
@@ -83,18 +85,11 @@ TEST(Reader, RestoresTheRecordOfTheGoldenWholeFile) {
     EXPECT_EQ(file.notices[1].number, 2);
     EXPECT_EQ(file.notices[0].line, 8);
     EXPECT_EQ(file.notices[1].line, 81);
+    EXPECT_EQ(FileBytes(Records(file)), bytes);
 
     const NoticeRecord &r = file.notices[0].record;
-    const NoticeRecord original = samples::Gs1Article4();
-    EXPECT_EQ(r.t_adm, "F");
     EXPECT_EQ(r.t_remarks, "Site partagé avec FM"); // back from Windows-1252
-    EXPECT_EQ(r.t_d_inuse, "2009-05-08");
-    EXPECT_EQ(r.site_long, original.site_long);
     EXPECT_EQ(r.site_lat, (Coordinate{"48", "N", "51", "00"}));
-    EXPECT_EQ(r.eff_hgt, original.eff_hgt);
-    EXPECT_EQ(r.attn_h, original.attn_h);
-    EXPECT_EQ(r.attn_v, original.attn_v);
-    EXPECT_EQ(r.planning, original.planning);
     EXPECT_EQ(r.stn_cls, "BC");
     EXPECT_FALSE(r.coord.present);
     EXPECT_FALSE(r.op_hours_given);
@@ -103,20 +98,14 @@ TEST(Reader, RestoresTheRecordOfTheGoldenWholeFile) {
     EXPECT_EQ(file.notices[1].record.planning.email_addr, "spectre@anfr.example");
 }
 
+// Values come back through the round trip above; these are the flags and slots it cannot see.
 TEST(Reader, RestoresFormsAndFlags) {
-    const NoticeFile file =
-        ParseOk(FileBytes({samples::Gt1Article5Modify(), samples::Ga1WithPoints(), samples::Tb2()}));
+    const NoticeFile file = ParseOk(FileBytes({samples::Gt1Article5Modify(), samples::Ga1WithPoints(),
+                                               samples::Tb2(), samples::Gs2WithContours()}));
     const NoticeRecord &gt1 = file.notices[0].record;
-    EXPECT_EQ(gt1.trg_long, (Coordinate{"006", "E", "09", "05"}));
-    EXPECT_EQ(gt1.trg_lat, (Coordinate{"46", "N", "12", "00"}));
-    EXPECT_EQ(gt1.t_op_hh_fr, "0600");
-    EXPECT_EQ(gt1.t_op_hh_to, "2330");
     EXPECT_TRUE(gt1.op_hours_given);
-    EXPECT_EQ(gt1.t_prov, "RR11.2");
     EXPECT_TRUE(gt1.coord.present);
-    EXPECT_EQ(gt1.coord.count, 3);
-    EXPECT_EQ(gt1.coord.entries.size(), 4u);
-    EXPECT_EQ(gt1.coord.entries[2].adm, "D");
+    EXPECT_EQ(gt1.coord.entries.size(), 4u); // one spare entry, as capture leaves it
     EXPECT_TRUE(gt1.planning.present);
     EXPECT_FALSE(gt1.planning.allotment.present);
 
@@ -125,17 +114,10 @@ TEST(Reader, RestoresFormsAndFlags) {
     EXPECT_EQ(ga1.sub_area.t_contour_id, "7");
     EXPECT_EQ(ga1.planning.allotment.t_contour_id[0], "");
     EXPECT_EQ(ga1.sub_area.test_points.size(), 5u);
-    EXPECT_EQ(ga1.sub_area.test_points[3], (TestPoint{true, "+0044500", "+515000"}));
     EXPECT_FALSE(ga1.sub_area.test_points[4].given);
 
-    const NoticeRecord &tb2 = file.notices[2].record;
-    EXPECT_EQ(tb2.trg_long, (Coordinate{"012", "E", "29", "00"}));
-    EXPECT_EQ(tb2.t_d_inuse, "2011-07-14");
-    EXPECT_EQ(tb2.stn_cls, "");
-
-    const NoticeFile gs2 = ParseOk(FileBytes({samples::Gs2WithContours()}));
-    EXPECT_TRUE(gs2.notices[0].record.planning.allotment.present);
-    EXPECT_EQ(gs2.notices[0].record.planning.allotment.t_contour_id[2], "103");
+    EXPECT_EQ(file.notices[2].record.stn_cls, "");
+    EXPECT_TRUE(file.notices[3].record.planning.allotment.present);
 }
 
 TEST(Reader, AcceptsLfLinesAKeyOrderOfItsOwnAndAFileWithoutTail) {
