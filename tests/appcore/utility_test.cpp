@@ -1,6 +1,5 @@
 #include "app/core/dms.h"
 #include "app/core/file_exists.h"
-#include "app/core/program_id.h"
 #include "app/core/user_name.h"
 
 #include <gtest/gtest.h>
@@ -41,10 +40,6 @@ TEST(FileExists, TrueOnlyForExistingNonFolders) {
     EXPECT_FALSE(FileExists((dir / "missing.dll").string()));
     EXPECT_FALSE(FileExists(""));
     std::filesystem::remove_all(dir);
-}
-
-TEST(ProgramIdentification, IsTheTextEveryFileCarries) {
-    EXPECT_EQ(kProgramIdentification, "GE06 Ivrel Quorra Digital Version 2.08 / 08.05.2009");
 }
 
 } // namespace
