@@ -8,18 +8,6 @@
 namespace ondrell {
 namespace {
 
-TEST(DatePartTests, Bounds) {
-    EXPECT_FALSE(IsDayValue(0));
-    EXPECT_TRUE(IsDayValue(1));
-    EXPECT_TRUE(IsDayValue(31));
-    EXPECT_FALSE(IsDayValue(32));
-    EXPECT_FALSE(IsMonthValue(0));
-    EXPECT_TRUE(IsMonthValue(12));
-    EXPECT_FALSE(IsMonthValue(13));
-    EXPECT_FALSE(IsYearValue(1999));
-    EXPECT_TRUE(IsYearValue(2000));
-}
-
 TEST(IsCalendarDate, MonthLengthsAndLeapYears) {
     struct Case {
         std::string_view d, m, y;

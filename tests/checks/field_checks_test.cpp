@@ -206,6 +206,7 @@ TEST(FieldChecks, DatePartRanges) {
         bool beep;
     };
     const DateCase cases[] = {
+        {"Txt_Exp_DD", "1", true, "", false},
         {"Txt_Exp_DD", "31", true, "", false},
         {"Txt_Exp_DD", "30.5", true, "", false}, // rounds to 30
         {"Txt_Exp_DD", "31.5", false, "Value should be between [1,31]", true},
@@ -214,6 +215,7 @@ TEST(FieldChecks, DatePartRanges) {
         {"Txt_Exp_MM", "12.5", true, "", false},                              // half to even: 12
         {"Txt_Exp_DD", "40000", false, "Value should be between [1,31]", true},
         {"Txt_Exp_MM", "12", true, "", false},
+        {"Txt_Exp_MM", "0", false, "Value should be between [1,12]", false},
         {"Txt_Exp_MM", "13", false, "Value should be between [1,12]", false},
         {"Txt_Exp_YY", "2000", true, "", false},
         {"Txt_Exp_YY", "1999", false, "The year must be entered as YYYY and must be after 2000", false},

@@ -149,12 +149,8 @@ TEST(FileName, RunsDatePartsTogetherUnpadded) {
     EXPECT_EQ(ProposedFileName("", "/opt/ondrell", "TB5", when, "x"), "/opt/ondrell/TB5-200958-957-x.txt");
 }
 
-TEST(HeaderLines, ThreeFixedPrefixes) {
-    const auto lines = FormatHeaderLines(FixedHeader());
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "File captured on 08/05/2009-09:05:07");
-    EXPECT_EQ(lines[1], "Processed by jdupont");
-    EXPECT_EQ(lines[2], "Program Id: GE06 Ivrel Quorra Digital Version 2.08 / 08.05.2009");
+// The fixed header lines are in the whole-file golden bytes; here only the live values.
+TEST(HeaderLines, CurrentInfoIsFilled) {
     const auto now = CurrentFileHeaderInfo();
     EXPECT_FALSE(now.date.empty());
     EXPECT_FALSE(now.time.empty());
