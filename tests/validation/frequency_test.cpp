@@ -74,10 +74,6 @@ TEST(FrequencyRules, AssignedAndTargetFrequencyLines) {
              "[474, 858]\r\n")},
         {"GT2", "CHN", "", "186",
          FatalLine(" : t_trg_freq_assgn : No frequency validation found for CHN\r\n")},
-        {"GT1", "D", "186", "",
-         FatalLine(
-             " : t_freq_assgn : For D the valid frequencies are {177.5, 184.5, 191.5, 198.5, 205.5, 212.5, "
-             "219.5, 226.5} or [474, 858] \r\n")},
         {"TB5", "D", "1", "2", ""}, // no frequency rule outside the four planning types
     };
     for (const auto &c : cases) {
