@@ -148,6 +148,25 @@ class ShellMenu : public QObject {
         QVERIFY(menu->Option(FormKind::TB5)->isChecked()); // kept after the form closes
     }
 
+    void declinedDirectoryStillOpensTheFormBesideTheProgram() {
+        RegisterNoticeForm(FormKind::TB5, [](QWidget *parent) {
+            auto form = std::make_unique<ProbeForm>(FormKind::TB5, QStringList{"Txt_TrgAdmRefID"});
+            form->setParent(parent, Qt::Dialog);
+            return form;
+        });
+        auto menu = Menu();
+        menu->Option(FormKind::TB5)->setChecked(true);
+        dialogs.answers = {MsgAnswer::No};
+        QString proposed;
+        dialogs.onExec = [&](QDialog &form) {
+            proposed = Control<QLineEdit>(form, "Txt_Filename")->text();
+            return int(QDialog::Accepted);
+        };
+        menu->ButtonGoClicked();
+        QCOMPARE(Kinds(dialogs), QStringList({"message:Set Working Directory", "exec:TB5FrmGE06"}));
+        QVERIFY(proposed.startsWith(QCoreApplication::applicationDirPath() + "/TB5-"));
+    }
+
     void workingDirectoryDialog_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QList<int>>("answers"); // 1 Yes, 0 No
