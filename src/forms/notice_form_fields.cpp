@@ -54,15 +54,15 @@ FieldCheckFilter::FieldCheckFilter(QWidget &form, QString formName, std::functio
 
 void FieldCheckFilter::Attach() {
     const std::string formName = formName_.toStdString();
-    for (const FieldCheckSpec &spec : FieldChecksFor(formName)) {
-        auto *field = form_.findChild<QWidget *>(Q(spec.control));
+    for (const FieldCheckSpec &entry : FieldChecksFor(formName)) {
+        auto *field = form_.findChild<QWidget *>(Q(entry.control));
         if (!field)
             continue;
         field->installEventFilter(this);
         auto *edit = qobject_cast<QLineEdit *>(field);
-        if (edit && spec.maxLength > 0)
-            edit->setMaxLength(spec.maxLength);
-        if (edit && spec.onChange)
+        if (edit && entry.maxLength > 0)
+            edit->setMaxLength(entry.maxLength);
+        if (edit && entry.onChange)
             connect(edit, &QLineEdit::textEdited, this, [this, edit] { RunCheck(edit); });
     }
 }
