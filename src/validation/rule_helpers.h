@@ -4,6 +4,7 @@
 
 #include "checks/numbers.h"
 #include "notice/record.h"
+#include "validation/values_helpers.h"
 
 #include <algorithm>
 #include <string>
@@ -35,22 +36,10 @@ inline bool SameCode(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The leading number of an item's text, as every validation rule reads it: blanks anywhere are
-// skipped, then the field checks' leading-number reading applies (sign, digits, full stop and
-// fraction, exponent; the rest is ignored). A text that does not begin with a number reads as 0.
-inline double LeadingNumber(std::string_view text) {
-    std::string packed;
-    packed.reserve(text.size());
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
-            packed += c;
-    return ReadLeadingNumber(packed);
-}
-
 // A count read from a text: its leading number rounded to the nearest whole number, a half to
 // the even neighbour; absurd sizes are held to a billion either way.
 inline long WholeNumberOf(std::string_view text) {
-    const double rounded = RoundHalfEven(LeadingNumber(text));
+    const double rounded = RoundHalfEven(ReadItemNumber(text));
     return static_cast<long>(std::clamp(rounded, -1e9, 1e9));
 }
 

@@ -8,8 +8,9 @@
 namespace ondrell {
 
 // An item's number for the range and list comparisons: blanks anywhere are skipped, then the
-// leading decimal number is read, correctly rounded (174.928 reads as the same double as the
-// literal 174.928); a text that does not begin with a number reads as 0.
+// leading decimal number (sign, digits, full stop and fraction; no exponent) is read, correctly
+// rounded (174.928 reads as the same double as the literal 174.928); a text that does not begin
+// with a number reads as 0.
 double ReadItemNumber(std::string_view text);
 
 // A record date as captured: year, month and day joined by "-" ("2026-03-31", "2026-3-1").
