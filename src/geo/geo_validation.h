@@ -21,8 +21,9 @@ bool ValidateGeography(NoticeRecord &record, std::string &errors, const std::str
 // The number a sub-area's t_nb_test_pts stands for (its leading number, rounded half to even).
 long TestPointCount(const SubAreaGroup &subArea);
 
-// The crossing pairs (p, q) of the closed contour, numbered as they are reported: segment from
-// test point p to p+1 crosses the segment from q to q+1, the first point being 1.
+// The crossing pairs (p, q) of the closed contour: segment from test point p to p+1 crosses the
+// segment from q to q+1, points numbered by their position in the list from 1 (points not given
+// are left out of the polygon but keep the others' numbers).
 std::vector<std::pair<int, int>> ContourCrossingPairs(const SubAreaGroup &subArea, const MapQueries &map);
 
 // Appends one fatal per crossing; true when the contour crosses itself.

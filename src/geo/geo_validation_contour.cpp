@@ -17,22 +17,32 @@ std::vector<std::pair<int, int>> ContourCrossingPairs(const SubAreaGroup &subAre
     if (n <= 0)
         return {};
 
-    // A point that was not given, or that cannot be read, is left out of the polygon.
+    // A point that was not given, or that cannot be read, is left out of the polygon; the others
+    // keep their position in the list (from 1), which is what a crossing message names.
     std::vector<std::pair<double, double>> polygon;
+    std::vector<int> position;
     for (long i = 0; i < n; ++i) {
         if (!points[i].given)
             continue;
-        if (auto p = ReadMapText(MapCoordText(points[i].t_long, points[i].t_lat)))
+        if (auto p = ReadMapText(MapCoordText(points[i].t_long, points[i].t_lat))) {
             polygon.emplace_back(p->lon, p->lat);
+            position.push_back(static_cast<int>(i) + 1);
+        }
     }
     const TestPoint &first = points.front();
     const TestPoint &last = points[n - 1];
-    if (!polygon.empty() && (!SameSymbol(first.t_long, last.t_long) || !SameSymbol(first.t_lat, last.t_lat)))
+    if (!polygon.empty() &&
+        (!SameSymbol(first.t_long, last.t_long) || !SameSymbol(first.t_lat, last.t_lat))) {
         polygon.push_back(polygon.front());
+        position.push_back(static_cast<int>(n) + 1); // the closing point stands for point n+1
+    }
 
+    auto positionOf = [&](int index) {
+        return index >= 0 && static_cast<std::size_t>(index) < position.size() ? position[index] : index + 1;
+    };
     std::vector<std::pair<int, int>> pairs;
     for (const Crossing &c : map.Crossings(polygon))
-        pairs.emplace_back(c.p + 1, c.q + 1);
+        pairs.emplace_back(positionOf(c.p), positionOf(c.q));
     return pairs;
 }
 
