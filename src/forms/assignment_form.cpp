@@ -4,14 +4,13 @@
 #include "forms/assignment_form_coordination.h"
 #include "forms/assignment_form_screen.h"
 #include "forms/fill_range_frm.h"
+#include "notice/capture.h"
 #include "refdata/area_codes.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-
-#include <cmath>
 
 namespace ondrell {
 namespace {
@@ -26,11 +25,6 @@ QStringList Texts(std::span<const std::string_view> codes) {
         texts.append(Name(code));
     return texts;
 }
-
-// The boxes whose change runs the target-group toggle.
-constexpr std::string_view kTargetToggleBoxes[] = {"Txt_trg_freq_assgn", "Txt_trg_long_DD", "Txt_trg_long_MM",
-                                                   "Txt_trg_long_SS",    "Txt_trg_lat_DD",  "Txt_trg_lat_MM",
-                                                   "Txt_trg_lat_SS"};
 
 // Each Fill button, the table it fills and what the dialog is asked for.
 struct FillButton {
@@ -101,7 +95,7 @@ void AssignmentForm::ConnectRules() {
     OnChoice("Combo_9D_Polariz", antenna);
     OnChoice("Combo_GE06_Plan", [this] { MakeVisibleGS1GE06::PlanEntry(*screen_); });
 
-    for (auto name : kTargetToggleBoxes)
+    for (auto name : TargetToggleFields())
         if (auto *box = findChild<QLineEdit *>(Name(name)))
             connect(box, &QLineEdit::textChanged, this,
                     [this] { MakeVisibleGS1GE06::TargetFromCharacteristics(*screen_); });

@@ -6,7 +6,6 @@
 
 #include "forms/notice_form.h"
 #include "forms/visibility_assignment.h"
-#include "notice/capture.h"
 
 #include <functional>
 #include <memory>

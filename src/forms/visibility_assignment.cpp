@@ -147,6 +147,9 @@ void SetDefaultHours(AssignmentScreen &s) {
 std::span<const std::string_view> TargetCharacteristicFields() {
     return kTargetCharacteristics;
 }
+std::span<const std::string_view> TargetToggleFields() {
+    return kTargetToggleFields;
+}
 
 namespace MakeVisibleGS1GE06 {
 

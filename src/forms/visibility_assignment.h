@@ -31,6 +31,8 @@ class AssignmentScreen {
 
 // The target frequency and the eight target coordinate boxes.
 std::span<const std::string_view> TargetCharacteristicFields();
+// The boxes whose change runs the target toggle: the frequency, degrees, minutes and seconds.
+std::span<const std::string_view> TargetToggleFields();
 
 namespace MakeVisibleGS1GE06 {
 
