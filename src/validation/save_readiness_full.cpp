@@ -55,11 +55,12 @@ void CheckComponent(Report &r, const Component &c, bool directional) {
     r.LineIf(NoAzimuthZero(r, c.pattern), c.normalizedLine);
 }
 
-Coordinate ReadCoordinate(const Report &r, const char *deg, const char *min, const char *sec,
+// The boxes hold what was typed ("7" degrees); padded as capture pads them, so the map text is
+// well formed.
+Coordinate ReadCoordinate(const Report &r, int degWidth, const char *deg, const char *min, const char *sec,
                           const char *hemi) {
-    Coordinate c{r.Text(deg), r.Text(hemi), r.Text(min), r.Text(sec)};
-    if (c.sec.empty())
-        c.sec = "00";
+    Coordinate c{PadLeftZeros(r.Text(deg), degWidth), r.Text(hemi), PadLeftZeros(r.Text(min), 2),
+                 PadLeftZeros(r.Text(sec), 2)}; // an empty seconds box becomes "00"
     return c;
 }
 
@@ -70,8 +71,8 @@ void CheckPosition(Report &r, const char *longKey, const char *latKey,
     const std::string ctry = r.Text("Combo_4B_Ctry");
     if (!r.rules().pointInCountry || ctry.empty() || r.AnyEmpty({n[0], n[1], n[4], n[5]}))
         return;
-    Coordinate lon = ReadCoordinate(r, n[0], n[1], n[2], n[3]);
-    Coordinate lat = ReadCoordinate(r, n[4], n[5], n[6], n[7]);
+    Coordinate lon = ReadCoordinate(r, 3, n[0], n[1], n[2], n[3]);
+    Coordinate lat = ReadCoordinate(r, 2, n[4], n[5], n[6], n[7]);
     std::string detail;
     if (r.rules().pointInCountry(lon, lat, ctry, 10, &detail))
         return;

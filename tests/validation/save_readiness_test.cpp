@@ -168,7 +168,7 @@ TEST(SaveReadiness, MixedPolarisationDirectionalNeedsNormalisedPatterns) {
 
 TEST(SaveReadiness, SiteOutsideCountryGivesPositionLine) {
     FakeForm f = CompleteGs1();
-    f.texts["Txt_4C_Sec_Lat"] = "5"; // padded in the line
+    f.texts["Txt_4C_Sec_Lat"] = "5"; // padded for the map as in the line
     ReadinessRules rules = LenientRules();
     std::string asked;
     rules.pointInCountry = [&asked](Coordinate lon, Coordinate lat, const std::string &ctry, int km,
@@ -181,7 +181,7 @@ TEST(SaveReadiness, SiteOutsideCountryGivesPositionLine) {
     EXPECT_EQ(Soft(FormKind::GS1, f, rules).text,
               std::string(kFullHeader) +
                   "t_long : +0022000 t_lat : +485105 are in the sea, 25 km from F\r\n");
-    EXPECT_EQ(asked, "0022000E/48515N/F/10");
+    EXPECT_EQ(asked, "0022000E/485105N/F/10");
     // An accepted point adds nothing, even with a detail.
     rules.pointInCountry = [](Coordinate, Coordinate, const std::string &, int, std::string *d) {
         *d = " are in the sea, less than 1 km from F";
