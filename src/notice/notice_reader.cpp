@@ -115,8 +115,8 @@ constexpr size_t kKeyCount = std::size(kNoticeKeys);
 const KeySpec *FindKey(std::string_view key) {
     static const auto *index = [] {
         auto *map = new std::unordered_map<std::string_view, const KeySpec *>();
-        for (const auto &spec : kNoticeKeys)
-            map->emplace(spec.key, &spec);
+        for (const auto &keyInfo : kNoticeKeys)
+            map->emplace(keyInfo.key, &keyInfo);
         return map;
     }();
     const auto it = index->find(key);
@@ -446,52 +446,52 @@ bool NoticeFileReader::ReadNoticeBody(ReadNotice &notice) {
         }
         if (!SplitKeyValue(line, key, value))
             return Expected(std::string(kNoticeContent), line);
-        const KeySpec *spec = FindKey(key);
-        if (!spec)
+        const KeySpec *keyInfo = FindKey(key);
+        if (!keyInfo)
             return Fail(source_.LineNumber(), "unknown key \"" + Shown(key) + "\" in a NOTICE section");
-        const size_t index = static_cast<size_t>(spec - kNoticeKeys);
-        if (parts.seenOn[index] != 0 && spec->kind != Kind::ContourId)
+        const size_t index = static_cast<size_t>(keyInfo - kNoticeKeys);
+        if (parts.seenOn[index] != 0 && keyInfo->kind != Kind::ContourId)
             return Fail(source_.LineNumber(), std::string(key) + " is given twice (first on line " +
                                                   std::to_string(parts.seenOn[index]) + ")");
         parts.seenOn[index] = source_.LineNumber();
         if (value.empty())
             continue;
-        switch (spec->kind) {
+        switch (keyInfo->kind) {
         case Kind::Text:
-            r.*spec->text = Windows1252ToUtf8(value);
+            r.*keyInfo->text = Windows1252ToUtf8(value);
             break;
         case Kind::Date: {
             auto date = ReadIsoDate(value);
             if (!date)
                 return Expected("a date written yyyy-mm-dd for " + std::string(key), value);
-            r.*spec->text = std::move(*date);
+            r.*keyInfo->text = std::move(*date);
             break;
         }
         case Kind::Time: {
             auto time = ReadTime(value);
             if (!time)
                 return Expected("a time written HH:MM for " + std::string(key), value);
-            r.*spec->text = Windows1252ToUtf8(*time);
+            r.*keyInfo->text = Windows1252ToUtf8(*time);
             r.op_hours_given = true;
             break;
         }
         case Kind::Longitude:
         case Kind::Latitude: {
-            const bool lon = spec->kind == Kind::Longitude;
+            const bool lon = keyInfo->kind == Kind::Longitude;
             auto position = lon ? ReadLongitude(value) : ReadLatitude(value);
             if (!position)
                 return Expected(lon ? "a longitude written +DDDMMSS or -DDDMMSS for " + std::string(key)
                                     : "a latitude written +DDMMSS or -DDMMSS for " + std::string(key),
                                 value);
-            r.*spec->position = std::move(*position);
+            r.*keyInfo->position = std::move(*position);
             break;
         }
         case Kind::Planning:
-            r.planning.*spec->planning = Windows1252ToUtf8(value);
+            r.planning.*keyInfo->planning = Windows1252ToUtf8(value);
             r.planning.present = true;
             break;
         case Kind::Allotment:
-            r.planning.allotment.*spec->allotment = Windows1252ToUtf8(value);
+            r.planning.allotment.*keyInfo->allotment = Windows1252ToUtf8(value);
             r.planning.present = r.planning.allotment.present = true;
             break;
         case Kind::ContourId:
