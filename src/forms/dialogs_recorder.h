@@ -52,10 +52,11 @@ class RecordingDialogs final : public Dialogs {
 
     std::optional<QString> BrowseFolder(QWidget *, const QString &title) override {
         shown.push_back({Kind::Browse, title, {}, MsgIcon::None, MsgButtons::Ok});
-        if (folders.empty())
-            return std::nullopt;
-        auto f = folders.front();
-        folders.pop_front();
+        std::optional<QString> f;
+        if (!folders.empty()) {
+            f.swap(folders.front());
+            folders.pop_front();
+        }
         return f;
     }
 

@@ -3,10 +3,7 @@
 // focus, so the previous one runs its leave check), pick a list entry, click a button.
 
 // GCC 12 at -O2 wrongly sees the recorder's copied optional<QString> as maybe uninitialised.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include "forms/dialogs_recorder.h"
-#pragma GCC diagnostic pop
 #include "forms/notice_form.h"
 
 #include <QAbstractButton>
