@@ -11,6 +11,9 @@
 #include "ui_digital_menu_frm.h"
 
 #include <QDialog>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
 
 namespace ondrell {
 
@@ -31,6 +34,24 @@ const NoticeOption kNoticeOptions[] = {
 };
 
 const QString kCrLf = QStringLiteral("\r\n");
+
+// The menu's picture: a plain banner drawn at start-up, so no image file has to ship.
+QPixmap MenuBanner(int width) {
+    QPixmap banner(width, 84);
+    QPainter painter(&banner);
+    QLinearGradient gradient(0, 0, width, 0);
+    gradient.setColorAt(0, QColor(0x1f, 0x3b, 0x6e));
+    gradient.setColorAt(1, QColor(0x3d, 0x7a, 0xb8));
+    painter.fillRect(banner.rect(), gradient);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPointSize(20);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(banner.rect().adjusted(16, 0, -16, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("GE06 Digital Broadcasting Notices"));
+    return banner;
+}
 
 void Uncheck(QRadioButton *option) {
     // Radio buttons of a group cannot be unchecked while they are exclusive.
@@ -54,6 +75,7 @@ DigitalMenuFrmGE06::DigitalMenuFrmGE06(const QString &exeDir, QWidget *parent)
     ClearNoticeOptions();
     ui_->LblProgrVer->setText(
         QString::fromUtf8(kProgramIdentification.data(), kProgramIdentification.size()));
+    ui_->Picture1->setPixmap(MenuBanner(sizeHint().width()));
 }
 
 DigitalMenuFrmGE06::~DigitalMenuFrmGE06() {

@@ -1,9 +1,10 @@
-// The assignment forms at their default size: the layout needs no more room than the window
+// The main menu and the assignment forms at their default size: the layout needs no more room than the window
 // gives, and no caption or button text is cut. With ONDRELL_SCREENSHOT_DIR set, each form in each
 // state is also saved there as a PNG (scripts/screenshots.sh).
 
 #include "forms_support.h"
 
+#include "app/digital_menu_frm.h"
 #include "forms/gs1_assign_form.h"
 #include "forms/gt1_assign_form.h"
 
@@ -21,7 +22,7 @@ namespace {
 
 struct Shot {
     const char *file;
-    std::function<std::unique_ptr<AssignmentForm>()> open;
+    std::function<std::unique_ptr<QWidget>()> open;
     std::function<void(QWidget &)> prepare;
 };
 
@@ -31,6 +32,9 @@ void Art5Modify(QWidget &form) {
 }
 
 const Shot kShots[] = {
+    {"DigitalMenuFrmGE06.png",
+     [] { return std::make_unique<DigitalMenuFrmGE06>(QCoreApplication::applicationDirPath()); },
+     [](QWidget &) {}},
     {"GS1AssignFrmGE06.png", [] { return std::make_unique<GS1AssignFrmGE06>(); }, [](QWidget &) {}},
     {"GS1AssignFrmGE06-art5-modify.png", [] { return std::make_unique<GS1AssignFrmGE06>(); }, Art5Modify},
     {"GT1AssignFrmGE06.png", [] { return std::make_unique<GT1AssignFrmGE06>(); }, [](QWidget &) {}},
