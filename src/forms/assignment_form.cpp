@@ -65,13 +65,8 @@ void AssignmentForm::InitAssignmentForm() {
     ConnectOwnControls();
     InitNoticeForm();
     ConnectAfterWorkflow();
-    // The opening sequence ends with the reset procedure, which leaves no intent chosen: choose
-    // Add as a fresh form shows it, then hide the target frame once more.
-    screen_->SetChosen("OptInt_Add", true);
-    MakeVisibleGS1GE06::HideTargetFrame(*screen_);
     for (const char *hidden : {"Lbl_int_rmk", "txt_int_rmk"})
         screen_->Show(hidden, false);
-    setUntouched(true);
 }
 
 void AssignmentForm::ConnectRules() {

@@ -96,8 +96,7 @@ void NoticeForm::InitNoticeForm() {
 
     FillLists();
     SelectAddIntent();
-    ClearScreen();
-    ClearForReset();
+    ClearAsReset();
     nextNumber_ = 1;
     if (auto *number = findChild<QLineEdit *>(QStringLiteral("Txt_Ntc_Number")))
         number->setText(QStringLiteral("1"));
@@ -346,10 +345,14 @@ void NoticeForm::FinishClicked() {
     QDialog::done(QDialog::Accepted);
 }
 
-void NoticeForm::ResetClicked() {
+void NoticeForm::ClearAsReset() {
     ClearScreen();
     ClearForReset();
     SelectAddIntent();
+}
+
+void NoticeForm::ResetClicked() {
+    ClearAsReset();
     if (fieldChecks_)
         fieldChecks_->Forget();
     untouched_ = true;

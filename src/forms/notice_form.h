@@ -98,6 +98,8 @@ class NoticeForm : public QDialog {
     void ApplyHoursDefaults();
     void LockFileName();
     void SelectAddIntent();
+    // Reset's clearing: the form's clear routines, then OptInt_Add chosen and the target hidden.
+    void ClearAsReset();
     bool PassesSaveReadiness();
     bool WriteNotice(const NoticeRecord &record);
     bool FileFailed();
