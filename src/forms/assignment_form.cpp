@@ -58,13 +58,20 @@ void AssignmentForm::OnChoice(const char *combo, void (AssignmentForm::*handler)
     OnChoice(combo, [this, handler] { (this->*handler)(); });
 }
 
+void AssignmentForm::OwnTouchRule(const char *combo, std::function<void(const QString &chosen)> rule) {
+    QComboBox *box = Combo(combo);
+    if (!box)
+        return;
+    box->setProperty(kOwnTouchRuleProperty, true);
+    OnChoice(combo, [box, rule = std::move(rule)] { rule(box->currentText()); });
+}
+
 void AssignmentForm::InitAssignmentForm() {
     screen_ = std::make_unique<QtAssignmentScreen>(*this);
     coordination_ = new CoordinationListControls(*this);
     ConnectRules();
     ConnectOwnControls();
     InitNoticeForm();
-    ConnectAfterWorkflow();
     for (const char *hidden : {"Lbl_int_rmk", "txt_int_rmk"})
         screen_->Show(hidden, false);
 }

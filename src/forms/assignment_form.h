@@ -41,9 +41,10 @@ class AssignmentForm : public NoticeForm {
     virtual void OnIntentAdd();
     virtual void OnIntentMod();
     virtual void OnArticle();
-    // Handlers of the form's own controls, connected before and after the common workflow's.
+    // Handlers of the form's own controls, connected before the common workflow's.
     virtual void ConnectOwnControls() {}
-    virtual void ConnectAfterWorkflow() {}
+    // Gives the combo box of that name its own untouched-form rule in place of the common one.
+    void OwnTouchRule(const char *combo, std::function<void(const QString &chosen)> rule);
 
     void FillLists() override;
     void ClearScreen() override;

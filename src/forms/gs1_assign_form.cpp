@@ -40,11 +40,10 @@ void GS1AssignFrmGE06::FillLists() {
     }
 }
 
-void GS1AssignFrmGE06::ConnectAfterWorkflow() {
+void GS1AssignFrmGE06::ConnectOwnControls() {
     // Choosing the empty entry of these two lists counts as leaving the form untouched.
     for (const char *name : {"Combo_RRC04_RefPlan", "Combo_RRC04_SpectMask"})
-        if (QComboBox *combo = Combo(name))
-            OnChoice(name, [this, combo] { setUntouched(combo->currentText().isEmpty()); });
+        OwnTouchRule(name, [this](const QString &chosen) { setUntouched(chosen.isEmpty()); });
 }
 
 } // namespace ondrell

@@ -14,7 +14,7 @@ class GS1AssignFrmGE06 final : public AssignmentForm {
   protected:
     std::span<const std::string_view> OwnResetFields() const override;
     void FillLists() override;
-    void ConnectAfterWorkflow() override;
+    void ConnectOwnControls() override;
 };
 
 } // namespace ondrell

@@ -54,16 +54,11 @@ void GT1AssignFrmGE06::OnArticle() {
 void GT1AssignFrmGE06::ConnectOwnControls() {
     for (const char *name : {"Combo_RRC04_RefPlan", "Combo_RRC04_RxMode", "Combo_RRC04_Sys_Var"})
         OnChoice(name, [this] { ApplyDvbtRule(); });
-    // The common workflow marks every choice as touching the form; the empty spectrum mask must not.
-    OnChoice("Combo_RRC04_SpectMask", [this] { untouchedBeforeSpectMask_ = untouched(); });
-}
-
-void GT1AssignFrmGE06::ConnectAfterWorkflow() {
-    if (QComboBox *mask = Combo("Combo_RRC04_SpectMask"))
-        OnChoice("Combo_RRC04_SpectMask", [this, mask] {
-            if (mask->currentText().isEmpty())
-                setUntouched(untouchedBeforeSpectMask_);
-        });
+    // The empty spectrum mask leaves the flag as it was.
+    OwnTouchRule("Combo_RRC04_SpectMask", [this](const QString &chosen) {
+        if (!chosen.isEmpty())
+            MarkTouched();
+    });
 }
 
 } // namespace ondrell

@@ -18,12 +18,9 @@ class GT1AssignFrmGE06 final : public AssignmentForm {
     void OnIntentMod() override;
     void OnArticle() override;
     void ConnectOwnControls() override;
-    void ConnectAfterWorkflow() override;
 
   private:
     void ApplyDvbtRule();
-
-    bool untouchedBeforeSpectMask_ = true;
 };
 
 } // namespace ondrell

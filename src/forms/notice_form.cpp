@@ -90,9 +90,11 @@ void NoticeForm::InitNoticeForm() {
     fieldChecks_->Attach();
     if (auto *reset = findChild<QAbstractButton *>(QStringLiteral("Button_Reset")))
         reset->setProperty(FieldCheckFilter::kSkipProperty, true);
-    // A click in any list clears the untouched-form flag (the forms' combo Click handlers).
+    // A click in any list clears the untouched-form flag (the forms' combo Click handlers), except
+    // in the lists that keep a rule of their own.
     for (auto *combo : findChildren<QComboBox *>())
-        connect(combo, &QComboBox::activated, this, [this] { MarkTouched(); });
+        if (!combo->property(kOwnTouchRuleProperty).toBool())
+            connect(combo, &QComboBox::activated, this, [this] { MarkTouched(); });
 
     FillLists();
     SelectAddIntent();

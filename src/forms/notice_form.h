@@ -39,6 +39,10 @@ class NoticeForm : public QDialog {
     Q_OBJECT
 
   public:
+    // A combo box with this property set keeps its own rule for the untouched-form flag instead
+    // of the common one (every choice clears the flag).
+    static constexpr const char *kOwnTouchRuleProperty = "ownTouchRule";
+
     NoticeForm(FormKind kind, QWidget *parent = nullptr);
     ~NoticeForm() override;
 
