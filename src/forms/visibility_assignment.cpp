@@ -255,6 +255,9 @@ void ResetScreen(AssignmentScreen &s, std::span<const std::string_view> ownField
     s.SetChosen("Opt_Art5", false);
     article(s);
     Antenna(s);
+    // Choosing the Plan entry's empty entry runs its rule as a click would: what an earlier entry
+    // hid is shown again (the "" row empties nothing).
+    PlanEntry(s);
 }
 
 } // namespace MakeVisibleGS1GE06

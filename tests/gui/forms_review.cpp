@@ -91,6 +91,36 @@ class FormsReviewTest : public QObject {
         Click(form, "Button_Validate");
         QCOMPARE(dialogs_.MessageTitles(), QStringList{QStringLiteral("Missing values")});
     }
+
+    // Reset sets the Plan entry back to its empty entry, and the boxes that an entry had hidden
+    // come back with it, as on a fresh form.
+    void resetShowsWhatThePlanEntryHid_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("GS1 single assignment") << "GS1"
+                                               << "1";
+        QTest::newRow("GT1 SFN") << "GT1"
+                                 << "2";
+        QTest::newRow("GS1 allotment, one assignment") << "GS1"
+                                                       << "5";
+    }
+    void resetShowsWhatThePlanEntryHid() {
+        QFETCH(QString, type);
+        QFETCH(QString, entry);
+        std::unique_ptr<AssignmentForm> form;
+        if (type == QLatin1String("GT1"))
+            form = std::make_unique<GT1AssignFrmGE06>();
+        else
+            form = std::make_unique<GS1AssignFrmGE06>();
+        ShowActive(*form);
+        Choose(*form, "Combo_GE06_Plan", entry);
+        Click(*form, "Button_Reset");
+        QCOMPARE(Text(*form, "Combo_GE06_Plan"), QString());
+        for (const char *shown :
+             {"Txt_RRC04_SfnID", "Lbl_RRC04_SfnID", "Txt_GE06_assoc_allot_sfnID",
+              "Lbl_GE06_assoc_allot_sfnID", "Txt_RRC04_AdmAllotID", "Lbl_RRC04_AdmAllotID"})
+            QVERIFY2(Shown(*form, shown), shown);
+    }
 };
 
 QTEST_MAIN(FormsReviewTest)
