@@ -89,16 +89,6 @@ void ReportIncomplete(const NoticeRecord &r, AntennaPattern pattern, FindingSink
         sink.Fatal(message);
 }
 
-// The one finding whose line carries no " : " after the label.
-void FatalAfterBareLabel(FindingSink &sink, const std::string &text) {
-    sink.errors() += "FATAL ERROR : ";
-    sink.errors() += kCrLf;
-    sink.errors() += sink.label();
-    sink.errors() += text;
-    sink.errors() += kCrLf;
-    sink.Merge(false);
-}
-
 void CheckModificationTarget(const NoticeRecord &r, FindingSink &sink) {
     if (!SameCode(r.t_action, action::Modify))
         return;
@@ -155,8 +145,8 @@ void CheckPolarisation(const NoticeRecord &r, FindingSink &sink) {
         if (attnV)
             sink.Fatal(std::string(kAttnVNotForPolar) + polar + std::string(kAndAntenna) + r.t_ant_dir);
         else if (attnH)
-            FatalAfterBareLabel(sink, std::string(kAttnHNotForPolar) + polar + std::string(kAndAntenna) +
-                                          r.t_ant_dir);
+            sink.FatalAfterBareLabel(std::string(kAttnHNotForPolar) + polar + std::string(kAndAntenna) +
+                                     r.t_ant_dir);
     }
 }
 

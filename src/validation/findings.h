@@ -13,14 +13,20 @@ inline constexpr std::string_view kCrLf = "\r\n";
 
 // Appends "FATAL ERROR : " or "WARNING : " + CR LF, then label + " : " + text + CR LF.
 // Texts that already begin with " : " are appended to the label directly (no second " : ").
-inline void AppendFinding(std::string &errors, Severity severity, std::string_view label, std::string_view text) {
+// The severity line, then label + separator + text + CR LF.
+inline void AppendFindingLines(std::string &errors, Severity severity, std::string_view label,
+                               std::string_view separator, std::string_view text) {
     errors += severity == Severity::Fatal ? "FATAL ERROR : " : "WARNING : ";
     errors += kCrLf;
     errors += label;
-    if (text.substr(0, 3) != " : ")
-        errors += " : ";
+    errors += separator;
     errors += text;
     errors += kCrLf;
+}
+
+inline void AppendFinding(std::string &errors, Severity severity, std::string_view label,
+                          std::string_view text) {
+    AppendFindingLines(errors, severity, label, text.substr(0, 3) == " : " ? "" : " : ", text);
 }
 
 // Tracks one entry point's result while it appends findings: any fatal finding makes it false.
@@ -29,6 +35,11 @@ class FindingSink {
     FindingSink(std::string &errors, std::string_view label) : errors_(errors), label_(label) {}
 
     void Fatal(std::string_view text) { Add(Severity::Fatal, text); }
+    // The rare fatal finding whose text follows the label directly, with no " : " between.
+    void FatalAfterBareLabel(std::string_view text) {
+        AppendFindingLines(errors_, Severity::Fatal, label_, "", text);
+        ok_ = false;
+    }
     void Warning(std::string_view text) { Add(Severity::Warning, text); }
     void Add(Severity severity, std::string_view text) {
         AppendFinding(errors_, severity, label_, text);
