@@ -29,7 +29,8 @@ class WorldMap {
 
     // Areas whose boundary lies within radiusKm of the point, nearest first, at most maxCount.
     // The area containing the point (if any) is among them with its distance to its own boundary.
-    std::vector<NearArea> NearAreas(double lon, double lat, double radiusKm = 1000.0, std::size_t maxCount = 10) const;
+    std::vector<NearArea> NearAreas(double lon, double lat, double radiusKm = 1000.0,
+                                    std::size_t maxCount = 10) const;
 
     // Every symbol the map holds.
     std::vector<std::string> Symbols() const;

@@ -18,7 +18,8 @@ class FormView {
     // Checked state of an option button or check box.
     virtual bool Checked(const std::string &control) const = 0;
     // Items of a list box (all items), or the selected items when selectedOnly.
-    virtual std::vector<std::string> ListItems(const std::string &control, bool selectedOnly = false) const = 0;
+    virtual std::vector<std::string> ListItems(const std::string &control,
+                                               bool selectedOnly = false) const = 0;
 };
 
 } // namespace ondrell

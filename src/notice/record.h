@@ -157,9 +157,9 @@ struct NoticeRecord {
     std::string t_op_hh_to;
 
     // Antenna tables
-    AntennaTable attn_v;   // 9NV, ANT_DIAGR_V
-    AntennaTable attn_h;   // 9NH, ANT_DIAGR_H
-    AntennaTable eff_hgt;  // 9EC, ANT_HGT
+    AntennaTable attn_v;  // 9NV, ANT_DIAGR_V
+    AntennaTable attn_h;  // 9NH, ANT_DIAGR_H
+    AntennaTable eff_hgt; // 9EC, ANT_HGT
 
     PlanningGroup planning;
     SubAreaGroup sub_area; // GA1 only

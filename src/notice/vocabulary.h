@@ -65,7 +65,7 @@ inline constexpr std::string_view GE06D = "GE06D";     // Article 4, all allotme
 inline constexpr std::string_view NTFD_RR = "NTFD_RR"; // Article 5
 } // namespace fragment
 
-inline constexpr std::string_view kPlanGE06D = "GE06D";     // t_plan of TB2 and TB3
+inline constexpr std::string_view kPlanGE06D = "GE06D";       // t_plan of TB2 and TB3
 inline constexpr std::string_view kProvisionRR112 = "RR11.2"; // t_prov under Article 5
 
 namespace station_class {

@@ -14,7 +14,8 @@ bool ValidateNoticeValues(const NoticeRecord &record, std::string &errors, const
 bool ValidateNoticeMandatory(const NoticeRecord &record, std::string &errors, const std::string &label);
 // Geographic checks through the world map; a null map is reported as a fatal finding, never passed.
 // Takes the record by non-const reference: the only change it makes is the one geography is allowed.
-bool ValidateGeography(NoticeRecord &record, std::string &errors, const std::string &label, const WorldMap *map);
+bool ValidateGeography(NoticeRecord &record, std::string &errors, const std::string &label,
+                       const WorldMap *map);
 
 // What the error-list window shows after the three validations.
 struct ValidationOutcome {
