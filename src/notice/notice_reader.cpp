@@ -1,4 +1,5 @@
 #include "notice/notice_reader.h"
+#include "app/core/text_compare.h"
 
 #include "notice/read_values.h"
 #include "notice/vocabulary.h"
@@ -164,13 +165,6 @@ std::string Shown(std::string_view text) {
     if (text.size() > 60)
         out += "...";
     return out;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
 }
 
 // The azimuth of an antenna key "<prefix><azimuth>": 0, 10, ... 350 written without leading zeros.

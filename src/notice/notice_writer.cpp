@@ -1,4 +1,5 @@
 #include "notice/notice_writer.h"
+#include "app/core/text_compare.h"
 
 #include "app/core/program_id.h"
 #include "app/core/user_name.h"
@@ -22,15 +23,6 @@ struct Keyed {
     std::string_view key;
     TextField field;
 };
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 bool ContainsNoCase(std::string_view text, std::string_view word) {
     if (word.size() > text.size())

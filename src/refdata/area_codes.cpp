@@ -1,4 +1,5 @@
 #include "refdata/area_codes.h"
+#include "app/core/text_compare.h"
 
 #include <algorithm>
 #include <array>
@@ -48,10 +49,6 @@ constexpr NotifyForList kNotifyFor[] = {
     {"JOR", kJordan}, {"MRC", kMorocco}, {"DNK", kDenmark},     {"ISR", kIsrael},
 };
 
-char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool Contains(std::span<const std::string_view> list, std::string_view code) {
     return std::any_of(list.begin(), list.end(), [&](std::string_view s) { return SameSymbol(s, code); });
 }
@@ -59,8 +56,7 @@ bool Contains(std::span<const std::string_view> list, std::string_view code) {
 } // namespace
 
 bool SameSymbol(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return Upper(x) == Upper(y); });
+    return EqualsNoCase(a, b);
 }
 
 std::span<const std::string_view> AdministrationCodes() {

@@ -2,6 +2,7 @@
 // Small readings shared by the validation rules: what "given" means, how codes compare and how
 // a text is read as a number.
 
+#include "app/core/text_compare.h"
 #include "checks/numbers.h"
 #include "notice/record.h"
 #include "validation/values_helpers.h"
@@ -22,18 +23,7 @@ inline bool Missing(std::string_view text) {
 
 // Codes compare without regard to letter case (ASCII letters only; codes never hold others).
 inline bool SameCode(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z')
-            x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z')
-            y = static_cast<char>(y - 'a' + 'A');
-        if (x != y)
-            return false;
-    }
-    return true;
+    return EqualsNoCase(a, b);
 }
 
 // A count read from a text: its leading number rounded to the nearest whole number, a half to

@@ -1,5 +1,6 @@
 // The soft tier of the save-readiness checks: fields missing or invalid on an assignment or
 // allotment form whose mandatory fields are all there.
+#include "app/core/text_compare.h"
 #include "notice/capture.h"
 #include "notice/file_format.h"
 #include "validation/save_readiness_report.h"
@@ -17,11 +18,7 @@ struct EmptyLine {
 };
 
 bool IsCode(const std::string &text, std::string_view code) {
-    return text.size() == code.size() &&
-           std::equal(text.begin(), text.end(), code.begin(), [](char a, char b) {
-               return std::toupper(static_cast<unsigned char>(a)) ==
-                      std::toupper(static_cast<unsigned char>(b));
-           });
+    return EqualsNoCase(text, code);
 }
 
 bool AnyAzimuthEmpty(const Report &r, AzimuthTable table) {

@@ -1,4 +1,5 @@
 #include "app/core/dates.h"
+#include "app/core/text_compare.h"
 
 #include <array>
 #include <cctype>
@@ -9,15 +10,6 @@
 
 namespace ondrell {
 namespace {
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // The first character between two conversions of a strftime format, skipping flags and modifiers.
 std::string SeparatorOfFormat(std::string_view format, std::string_view fallback) {
