@@ -1,6 +1,6 @@
 #include "app/caption_table.h"
-#include "app/core/program_id.h"
 #include "app/string_table.h"
+#include "util/program_id.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

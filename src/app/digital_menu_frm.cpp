@@ -1,12 +1,12 @@
 #include "app/digital_menu_frm.h"
 
 #include "app/app_state.h"
-#include "app/core/file_exists.h"
-#include "app/core/program_id.h"
 #include "app/form_registry.h"
 #include "app/settings.h"
 #include "app/string_table.h"
 #include "forms/dialogs.h"
+#include "util/file_exists.h"
+#include "util/program_id.h"
 
 #include "ui_digital_menu_frm.h"
 

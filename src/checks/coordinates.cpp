@@ -33,14 +33,11 @@ bool IsNorthSouth(std::string_view text) {
 }
 
 std::string PadLeft3(std::string_view text) {
-    switch (text_chars::Count(text)) {
-    case 1:
-        return "00" + std::string(text);
-    case 2:
-        return "0" + std::string(text);
-    default:
-        return std::string(text);
-    }
+    const std::size_t count = text_chars::Count(text);
+    // Built by appending: GCC 12 at -O3 misreads "00" + string as overlapping copies (-Wrestrict).
+    std::string padded(count == 1 ? 2 : count == 2 ? 1 : 0, '0');
+    padded.append(text);
+    return padded;
 }
 
 std::string LongitudeDegrees(std::string_view signedLong) {

@@ -20,7 +20,7 @@ bool HasDecimalOrGroupMark(std::string_view text) {
     return text.find_first_of(",.") != std::string_view::npos;
 }
 
-bool InBounds(double value, const CheckSpec &check) {
+bool InBounds(double value, const CheckRule &check) {
     return value >= check.low && value <= check.high;
 }
 
@@ -32,22 +32,22 @@ Verdict Refuse(std::string_view title, std::string text) {
 }
 
 // The common frame: the text is non-empty here; `ok` decides, the refusal shows the field's message.
-Verdict AcceptOrRefuse(bool ok, const CheckSpec &check) {
+Verdict AcceptOrRefuse(bool ok, const CheckRule &check) {
     return ok ? Verdict{} : Refuse(check.title, std::string(check.text));
 }
 
-Verdict CheckDegrees(const CheckSpec &check, std::string_view text) {
+Verdict CheckDegrees(const CheckRule &check, std::string_view text) {
     return AcceptOrRefuse(IsWholeNumberForm(text) && ReadLeadingNumber(text) >= 0 &&
                               ReadLeadingNumber(text) <= check.high,
                           check);
 }
 
-Verdict CheckMinSec(const CheckSpec &check, std::string_view text) {
+Verdict CheckMinSec(const CheckRule &check, std::string_view text) {
     const double v = ReadLeadingNumber(text);
     return AcceptOrRefuse(IsWholeNumberForm(text) && v >= 0 && v <= 59, check);
 }
 
-Verdict CheckHemisphere(const CheckSpec &check, std::string_view text) {
+Verdict CheckHemisphere(const CheckRule &check, std::string_view text) {
     const bool letter = check.axis == HemisphereAxis::NorthSouth ? IsNorthSouth(text) : IsEastWest(text);
     return AcceptOrRefuse(letter && !IsNumber(text), check);
 }
@@ -62,13 +62,13 @@ Verdict CheckDatePart(std::string_view text, bool (*inRange)(int), std::string_v
     return v;
 }
 
-Verdict CheckDay(const CheckSpec &check, std::string_view text) {
+Verdict CheckDay(const CheckRule &check, std::string_view text) {
     return CheckDatePart(text, IsDayValue, Or(check.title, kDayTitle), Or(check.text, kDayText), true);
 }
-Verdict CheckMonth(const CheckSpec &check, std::string_view text) {
+Verdict CheckMonth(const CheckRule &check, std::string_view text) {
     return CheckDatePart(text, IsMonthValue, Or(check.title, kMonthTitle), Or(check.text, kMonthText), false);
 }
-Verdict CheckYear(const CheckSpec &check, std::string_view text) {
+Verdict CheckYear(const CheckRule &check, std::string_view text) {
     return CheckDatePart(text, IsYearValue, Or(check.title, kYearTitle), Or(check.text, kYearText), false);
 }
 
@@ -83,27 +83,27 @@ Verdict CheckTimeText(std::string_view text, std::string_view title, std::string
     return {};
 }
 
-Verdict CheckStartTime(const CheckSpec &check, std::string_view text) {
+Verdict CheckStartTime(const CheckRule &check, std::string_view text) {
     return CheckTimeText(text, Or(check.title, kStartTitle), kStartRange, CheckHhmm);
 }
-Verdict CheckStopTime(const CheckSpec &check, std::string_view text) {
+Verdict CheckStopTime(const CheckRule &check, std::string_view text) {
     return CheckTimeText(text, Or(check.title, kStopTitle), kStopRange, CheckHhmmStop);
 }
 
-Verdict CheckNumeric(const CheckSpec &check, std::string_view text) {
+Verdict CheckNumeric(const CheckRule &check, std::string_view text) {
     const bool comma = check.refuseComma && text.find(',') != std::string_view::npos;
     return AcceptOrRefuse(IsNumber(text) && !comma, check);
 }
 
-Verdict CheckIntegerRange(const CheckSpec &check, std::string_view text) {
+Verdict CheckIntegerRange(const CheckRule &check, std::string_view text) {
     return AcceptOrRefuse(IsWholeNumberForm(text) && InBounds(ReadLeadingNumber(text), check), check);
 }
 
-Verdict CheckNumberRange(const CheckSpec &check, std::string_view text) {
+Verdict CheckNumberRange(const CheckRule &check, std::string_view text) {
     return AcceptOrRefuse(IsNumber(text) && InBounds(ReadLeadingNumber(text), check), check);
 }
 
-Verdict CheckNumericCode(const CheckSpec &check, std::string_view text) {
+Verdict CheckNumericCode(const CheckRule &check, std::string_view text) {
     if (!IsNumber(text))
         return Refuse(Or(check.title, kOpAgcyTitle), std::string(Or(check.text, kOpAgcyText)));
     Verdict v;
@@ -112,24 +112,24 @@ Verdict CheckNumericCode(const CheckSpec &check, std::string_view text) {
     return v;
 }
 
-Verdict CheckNonNumericCode(const CheckSpec &check, std::string_view text) {
+Verdict CheckNonNumericCode(const CheckRule &check, std::string_view text) {
     if (IsNumber(text))
         return Refuse(Or(check.title, kAddrCodeTitle), std::string(Or(check.text, kAddrCodeText)));
     return {};
 }
 
-Verdict CheckWholeNumber(const CheckSpec &check, std::string_view text) {
+Verdict CheckWholeNumber(const CheckRule &check, std::string_view text) {
     return AcceptOrRefuse(IsWholeNumberForm(text), check);
 }
 
-Verdict PadCode(const CheckSpec &, std::string_view text) {
+Verdict PadCode(const CheckRule &, std::string_view text) {
     Verdict v;
     if (auto padded = PadLeft3(text); padded != text)
         v.replacement = std::move(padded);
     return v;
 }
 
-Verdict AcceptAnything(const CheckSpec &, std::string_view) {
+Verdict AcceptAnything(const CheckRule &, std::string_view) {
     return {};
 }
 
@@ -139,7 +139,7 @@ enum class Touch : std::uint8_t { WhenNonEmpty, Never };
 struct KindInfo {
     CheckKind kind;
     std::string_view name;
-    Verdict (*check)(const CheckSpec &, std::string_view); // called for non-empty texts
+    Verdict (*check)(const CheckRule &, std::string_view); // called for non-empty texts
     bool canRefuse;
     bool datePart;
     EmptyText empty;
@@ -200,7 +200,7 @@ bool CheckKindCanRefuse(CheckKind kind) {
     return info && info->canRefuse;
 }
 
-Verdict RunCheck(const CheckSpec &check, std::string_view text, const DateTexts *date,
+Verdict RunCheck(const CheckRule &check, std::string_view text, const DateTexts *date,
                  std::string_view dateFocus) {
     const KindInfo *info = InfoOf(check.kind);
     if (!info)

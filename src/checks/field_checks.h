@@ -45,7 +45,7 @@ inline constexpr double kNoLowerBound = -std::numeric_limits<double>::infinity()
 inline constexpr double kNoUpperBound = std::numeric_limits<double>::infinity();
 
 // A kind with the parameters a field gives it.
-struct CheckSpec {
+struct CheckRule {
     CheckKind kind = CheckKind::None;
     double low = 0.0;  // inclusive; kNoLowerBound when there is none
     double high = 0.0; // inclusive; kNoUpperBound when there is none
@@ -81,7 +81,7 @@ struct Verdict {
 // Runs a leave check on a field's text. Date-part kinds use `date` for the calendar date check
 // (skipped when `date` is null or any of its three texts is empty); `dateFocus` names the
 // control that gets the focus before an "Invalid date" message ("" keeps it in the field).
-Verdict RunCheck(const CheckSpec &check, std::string_view text, const DateTexts *date = nullptr,
+Verdict RunCheck(const CheckRule &check, std::string_view text, const DateTexts *date = nullptr,
                  std::string_view dateFocus = {});
 
 // Fixed titles and texts of the kinds whose messages do not vary by field.

@@ -14,57 +14,57 @@ constexpr KeyFilter kAnyKey = KeyFilter::None;
 // ---- Parameterised kinds, named as the tables below read them. ----
 
 // Designated initialisers would leave members unnamed, which -Wextra reports; assign instead.
-CheckSpec Kind(CheckKind kind, std::string_view title = {}, std::string_view text = {}) {
-    CheckSpec check;
+CheckRule Kind(CheckKind kind, std::string_view title = {}, std::string_view text = {}) {
+    CheckRule check;
     check.kind = kind;
     check.title = title;
     check.text = text;
     return check;
 }
-CheckSpec Bounded(CheckKind kind, double low, double high, std::string_view title, std::string_view text) {
-    CheckSpec check = Kind(kind, title, text);
+CheckRule Bounded(CheckKind kind, double low, double high, std::string_view title, std::string_view text) {
+    CheckRule check = Kind(kind, title, text);
     check.low = low;
     check.high = high;
     return check;
 }
-CheckSpec Touched() {
+CheckRule Touched() {
     return Kind(CheckKind::MarkTouched);
 }
-CheckSpec NoCheck() {
+CheckRule NoCheck() {
     return {};
 }
-CheckSpec Degrees(double bound, std::string_view title, std::string_view text) {
+CheckRule Degrees(double bound, std::string_view title, std::string_view text) {
     return Bounded(CheckKind::DegreesCheck, 0, bound, title, text);
 }
-CheckSpec MinSec(std::string_view title) {
+CheckRule MinSec(std::string_view title) {
     return Bounded(CheckKind::MinSecCheck, 0, 59, title, "Value must be between [0,59]");
 }
-CheckSpec Hemisphere(HemisphereAxis axis, std::string_view title) {
-    CheckSpec check =
+CheckRule Hemisphere(HemisphereAxis axis, std::string_view title) {
+    CheckRule check =
         Kind(CheckKind::HemisphereCheck, title,
              axis == HemisphereAxis::NorthSouth ? "Value can only be N or S" : "Value can only be E or W");
     check.axis = axis;
     return check;
 }
-CheckSpec Numeric(std::string_view title, bool refuseComma = false) {
-    CheckSpec check = Kind(CheckKind::NumericCheck, title, kNumerical);
+CheckRule Numeric(std::string_view title, bool refuseComma = false) {
+    CheckRule check = Kind(CheckKind::NumericCheck, title, kNumerical);
     check.refuseComma = refuseComma;
     return check;
 }
-CheckSpec IntegerRange(double low, double high, std::string_view title, std::string_view text) {
+CheckRule IntegerRange(double low, double high, std::string_view title, std::string_view text) {
     return Bounded(CheckKind::IntegerRangeCheck, low, high, title, text);
 }
-CheckSpec NumberRange(double low, double high, std::string_view title, std::string_view text) {
+CheckRule NumberRange(double low, double high, std::string_view title, std::string_view text) {
     return Bounded(CheckKind::NumberRangeCheck, low, high, title, text);
 }
 // Counts and identifiers typed into the sub-area frames: a refusal does not count as touching.
-CheckSpec Count(double low, double high, std::string_view title, std::string_view text) {
-    CheckSpec check = IntegerRange(low, high, title, text);
+CheckRule Count(double low, double high, std::string_view title, std::string_view text) {
+    CheckRule check = IntegerRange(low, high, title, text);
     check.touchOnlyWhenAccepted = true;
     return check;
 }
-CheckSpec ContourId(std::string_view text) {
-    CheckSpec check = Kind(CheckKind::WholeNumberCheck, "Prevalidation Error - Contour Id", text);
+CheckRule ContourId(std::string_view text) {
+    CheckRule check = Kind(CheckKind::WholeNumberCheck, "Prevalidation Error - Contour Id", text);
     check.touchOnlyWhenAccepted = true;
     return check;
 }
@@ -73,11 +73,11 @@ CheckSpec ContourId(std::string_view text) {
 struct Row {
     std::string_view control;
     KeyFilter key;
-    CheckSpec check;
+    CheckRule check;
     int maxLength = 0;
 };
 
-using Table = std::vector<FieldCheckSpec>;
+using Table = std::vector<FieldCheck>;
 
 void Add(Table &table, const Row &row, bool onChange = false) {
     table.push_back({std::string(row.control), row.key, row.check, onChange, row.maxLength, {}, {}});
@@ -106,7 +106,7 @@ constexpr std::string_view kLatitude = "Prevalidation Error - Latitude";
 constexpr std::string_view kLongitude = "Prevalidation Error - Longitude";
 
 void AddPosition(Table &table, const PositionFields &f, std::string_view longTitle, std::string_view latTitle,
-                 CheckSpec latDegrees, bool onChange = false) {
+                 CheckRule latDegrees, bool onChange = false) {
     AddRows(table,
             {
                 {f.longDeg, kAnyKey, Degrees(180, longTitle, "Value must be between [0,180]"), 3},
@@ -131,9 +131,9 @@ constexpr DateFields kExpiry{"Txt_Exp_DD", "Txt_Exp_MM", "Txt_Exp_YY"};
 
 // dayFocusFromYear: a refused date from the year field sends the focus to the day field first.
 void AddDate(Table &table, const DateFields &date, bool dayFocusFromYear) {
-    const CheckSpec day = Kind(CheckKind::DayCheck, kDayTitle, kDayText);
-    const CheckSpec month = Kind(CheckKind::MonthCheck, kMonthTitle, kMonthText);
-    const CheckSpec year = Kind(CheckKind::YearCheck, kYearTitle, kYearText);
+    const CheckRule day = Kind(CheckKind::DayCheck, kDayTitle, kDayText);
+    const CheckRule month = Kind(CheckKind::MonthCheck, kMonthTitle, kMonthText);
+    const CheckRule year = Kind(CheckKind::YearCheck, kYearTitle, kYearText);
     table.push_back({std::string(date.day), kAnyKey, day, false, 2, date, {}});
     table.push_back({std::string(date.month), kAnyKey, month, false, 2, date, {}});
     table.push_back(
@@ -141,7 +141,7 @@ void AddDate(Table &table, const DateFields &date, bool dayFocusFromYear) {
 }
 
 // The 36 boxes of an azimuth frame: prefix + 000, 010, ..., 350.
-void AddAzimuths(Table &table, std::string_view prefix, const CheckSpec &check, int maxLength) {
+void AddAzimuths(Table &table, std::string_view prefix, const CheckRule &check, int maxLength) {
     for (int azimuth = 0; azimuth <= 350; azimuth += 10) {
         char digits[4];
         std::snprintf(digits, sizeof digits, "%03d", azimuth);
@@ -335,14 +335,14 @@ std::span<const std::string_view> CheckedFormNames() {
     return kFormNames;
 }
 
-std::span<const FieldCheckSpec> FieldChecksFor(std::string_view formName) {
+std::span<const FieldCheck> FieldChecksFor(std::string_view formName) {
     for (const auto &entry : AllTables())
         if (entry.form == formName)
             return entry.table;
     return {};
 }
 
-const FieldCheckSpec *FindFieldCheck(std::string_view formName, std::string_view control) {
+const FieldCheck *FindFieldCheck(std::string_view formName, std::string_view control) {
     for (const auto &check : FieldChecksFor(formName))
         if (check.control == control)
             return &check;
@@ -351,7 +351,7 @@ const FieldCheckSpec *FindFieldCheck(std::string_view formName, std::string_view
 
 Verdict RunFieldCheck(std::string_view formName, std::string_view control, std::string_view text,
                       const FieldTextReader &others) {
-    const FieldCheckSpec *check = FindFieldCheck(formName, control);
+    const FieldCheck *check = FindFieldCheck(formName, control);
     if (!check)
         return {};
     if (check->date.day.empty() || !others)
@@ -365,7 +365,7 @@ Verdict RunFieldCheck(std::string_view formName, std::string_view control, std::
 }
 
 std::optional<char32_t> FilterFieldKey(std::string_view formName, std::string_view control, char32_t key) {
-    const FieldCheckSpec *check = FindFieldCheck(formName, control);
+    const FieldCheck *check = FindFieldCheck(formName, control);
     return check ? FilterKey(check->key, key) : std::optional<char32_t>(key);
 }
 

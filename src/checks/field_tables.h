@@ -16,10 +16,10 @@ struct DateFields {
     std::string_view day, month, year;
 };
 
-struct FieldCheckSpec {
+struct FieldCheck {
     std::string control; // e.g. "Txt_4C_Deg_Lat"
     KeyFilter key = KeyFilter::None;
-    CheckSpec check;
+    CheckRule check;
     bool onChange = false;      // the check also runs on every change of the text
     int maxLength = 0;          // characters the user can type; 0 = no limit
     DateFields date;            // date parts: the three controls of their date
@@ -33,10 +33,10 @@ std::span<const std::string_view> CheckedFormNames();
 
 // The table of a form (one entry per control that has a check, a key filter or a length limit);
 // empty for an unknown form. The tables live for the whole program.
-std::span<const FieldCheckSpec> FieldChecksFor(std::string_view formName);
+std::span<const FieldCheck> FieldChecksFor(std::string_view formName);
 
 // The entry of one control, or null when the form gives it nothing.
-const FieldCheckSpec *FindFieldCheck(std::string_view formName, std::string_view control);
+const FieldCheck *FindFieldCheck(std::string_view formName, std::string_view control);
 
 // Reads the current text of another control of the same form (for the date check).
 using FieldTextReader = std::function<std::string(std::string_view control)>;

@@ -2,7 +2,6 @@
 
 #include "app/app_state.h"
 #include "app/caption_table.h"
-#include "app/core/user_name.h"
 #include "forms/dialogs.h"
 #include "forms/err_msg_frm.h"
 #include "forms/notice_form_fields.h"
@@ -10,6 +9,7 @@
 #include "notice/file_format.h"
 #include "notice/file_sink.h"
 #include "notice/notice_writer.h"
+#include "util/user_name.h"
 #include "validation/validate.h"
 
 #include <QAbstractButton>

@@ -54,7 +54,7 @@ FieldCheckFilter::FieldCheckFilter(QWidget &form, QString formName, std::functio
 
 void FieldCheckFilter::Attach() {
     const std::string formName = formName_.toStdString();
-    for (const FieldCheckSpec &entry : FieldChecksFor(formName)) {
+    for (const FieldCheck &entry : FieldChecksFor(formName)) {
         auto *field = form_.findChild<QWidget *>(Q(entry.control));
         if (!field)
             continue;

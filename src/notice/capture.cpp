@@ -1,7 +1,7 @@
 #include "notice/capture.h"
 
-#include "app/core/user_name.h"
 #include "notice/file_format.h"
+#include "util/user_name.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "notice/file_format.h"
 
-#include "app/core/dates.h"
+#include "util/dates.h"
 
 #include <cctype>
 

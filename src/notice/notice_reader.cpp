@@ -1,5 +1,5 @@
 #include "notice/notice_reader.h"
-#include "app/core/text_compare.h"
+#include "util/text_compare.h"
 
 #include "notice/read_values.h"
 #include "notice/vocabulary.h"
@@ -28,7 +28,7 @@ enum class Kind {
     NoticeNo
 };
 
-struct KeySpec {
+struct KeyDescription {
     std::string_view key;
     Kind kind;
     std::string NoticeRecord::*text;
@@ -37,24 +37,24 @@ struct KeySpec {
     std::string AllotmentGroup::*allotment;
 };
 
-constexpr KeySpec Text(std::string_view key, std::string NoticeRecord::*f, Kind kind = Kind::Text) {
+constexpr KeyDescription Text(std::string_view key, std::string NoticeRecord::*f, Kind kind = Kind::Text) {
     return {key, kind, f, nullptr, nullptr, nullptr};
 }
-constexpr KeySpec Position(std::string_view key, Coordinate NoticeRecord::*f, Kind kind) {
+constexpr KeyDescription Position(std::string_view key, Coordinate NoticeRecord::*f, Kind kind) {
     return {key, kind, nullptr, f, nullptr, nullptr};
 }
-constexpr KeySpec Planning(std::string_view key, std::string PlanningGroup::*f) {
+constexpr KeyDescription Planning(std::string_view key, std::string PlanningGroup::*f) {
     return {key, Kind::Planning, nullptr, nullptr, f, nullptr};
 }
-constexpr KeySpec Allotment(std::string_view key, std::string AllotmentGroup::*f) {
+constexpr KeyDescription Allotment(std::string_view key, std::string AllotmentGroup::*f) {
     return {key, Kind::Allotment, nullptr, nullptr, nullptr, f};
 }
-constexpr KeySpec Special(std::string_view key, Kind kind) {
+constexpr KeyDescription Special(std::string_view key, Kind kind) {
     return {key, kind, nullptr, nullptr, nullptr, nullptr};
 }
 
 using R = NoticeRecord;
-constexpr KeySpec kNoticeKeys[] = {
+constexpr KeyDescription kNoticeKeys[] = {
     Special("Notice No", Kind::NoticeNo),
     Text("t_notice_type", &R::t_notice_type),
     Text("t_fragment", &R::t_fragment),
@@ -113,9 +113,9 @@ constexpr KeySpec kNoticeKeys[] = {
 };
 constexpr size_t kKeyCount = std::size(kNoticeKeys);
 
-const KeySpec *FindKey(std::string_view key) {
+const KeyDescription *FindKey(std::string_view key) {
     static const auto *index = [] {
-        auto *map = new std::unordered_map<std::string_view, const KeySpec *>();
+        auto *map = new std::unordered_map<std::string_view, const KeyDescription *>();
         for (const auto &keyInfo : kNoticeKeys)
             map->emplace(keyInfo.key, &keyInfo);
         return map;
@@ -125,11 +125,11 @@ const KeySpec *FindKey(std::string_view key) {
 }
 
 enum class Sub { AntHgt, AntDiagrH, AntDiagrV, Coord, Point };
-struct SubSpec {
+struct SubSectionDescription {
     std::string_view open, close;
     Sub sub;
 };
-constexpr SubSpec kSubSections[] = {
+constexpr SubSectionDescription kSubSections[] = {
     {"<ANT_HGT>", "</ANT_HGT>", Sub::AntHgt},
     {"<ANT_DIAGR_H>", "</ANT_DIAGR_H>", Sub::AntDiagrH},
     {"<ANT_DIAGR_V>", "</ANT_DIAGR_V>", Sub::AntDiagrV},
@@ -375,7 +375,7 @@ bool NoticeFileReader::ReadNoticeBody(ReadNotice &notice) {
         if (line == "</NOTICE>")
             break;
         if (line.front() == '<') {
-            const SubSpec *sub = nullptr;
+            const SubSectionDescription *sub = nullptr;
             for (const auto &s : kSubSections)
                 if (line == s.open)
                     sub = &s;
@@ -440,7 +440,7 @@ bool NoticeFileReader::ReadNoticeBody(ReadNotice &notice) {
         }
         if (!SplitKeyValue(line, key, value))
             return Expected(std::string(kNoticeContent), line);
-        const KeySpec *keyInfo = FindKey(key);
+        const KeyDescription *keyInfo = FindKey(key);
         if (!keyInfo)
             return Fail(source_.LineNumber(), "unknown key \"" + Shown(key) + "\" in a NOTICE section");
         const size_t index = static_cast<size_t>(keyInfo - kNoticeKeys);

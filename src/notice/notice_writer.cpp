@@ -1,11 +1,11 @@
 #include "notice/notice_writer.h"
-#include "app/core/text_compare.h"
+#include "util/text_compare.h"
 
-#include "app/core/program_id.h"
-#include "app/core/user_name.h"
 #include "notice/file_format.h"
 #include "notice/read_values.h"
 #include "notice/vocabulary.h"
+#include "util/program_id.h"
+#include "util/user_name.h"
 
 #include <cctype>
 #include <clocale>

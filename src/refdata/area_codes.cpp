@@ -1,5 +1,5 @@
 #include "refdata/area_codes.h"
-#include "app/core/text_compare.h"
+#include "util/text_compare.h"
 
 #include <algorithm>
 #include <array>

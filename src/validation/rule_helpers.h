@@ -2,9 +2,9 @@
 // Small readings shared by the validation rules: what "given" means, how codes compare and how
 // a text is read as a number.
 
-#include "app/core/text_compare.h"
 #include "checks/numbers.h"
 #include "notice/record.h"
+#include "util/text_compare.h"
 #include "validation/values_helpers.h"
 
 #include <algorithm>

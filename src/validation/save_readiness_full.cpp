@@ -1,8 +1,8 @@
 // The soft tier of the save-readiness checks: fields missing or invalid on an assignment or
 // allotment form whose mandatory fields are all there.
-#include "app/core/text_compare.h"
 #include "notice/capture.h"
 #include "notice/file_format.h"
+#include "util/text_compare.h"
 #include "validation/save_readiness_report.h"
 
 #include <algorithm>

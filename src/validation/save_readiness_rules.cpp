@@ -1,5 +1,5 @@
-#include "geo/check_point.h"
 #include "refdata/area_codes.h"
+#include "validation/check_point.h"
 #include "validation/plan_entry.h"
 #include "validation/save_readiness.h"
 

@@ -123,7 +123,7 @@ TEST(FieldChecks, OperatingHours) {
 
 TEST(FieldChecks, EmptyPassesEveryLeaveCheckButTheOperatingAgency) {
     for (std::string_view form : CheckedFormNames()) {
-        for (const FieldCheckSpec &check : FieldChecksFor(form)) {
+        for (const FieldCheck &check : FieldChecksFor(form)) {
             const Verdict v = Leave(form, check.control, "");
             const bool opAgcy = check.check.kind == CheckKind::NumericCodeCheck;
             EXPECT_EQ(v.accepted, !opAgcy) << form << " " << check.control;

@@ -13,7 +13,7 @@ TEST(FieldTables, EveryFormHasATableOfRealKindsWithTitlesWhereTheyCanRefuse) {
         const auto table = FieldChecksFor(form);
         EXPECT_FALSE(table.empty()) << form;
         std::set<std::string> seen;
-        for (const FieldCheckSpec &check : table) {
+        for (const FieldCheck &check : table) {
             SCOPED_TRACE(std::string(form) + " " + check.control);
             EXPECT_TRUE(seen.insert(check.control).second) << "listed twice";
             EXPECT_FALSE(CheckKindName(check.check.kind).empty());
@@ -40,7 +40,7 @@ TEST(FieldTables, AzimuthFramesHaveThirtySixBoxesEach) {
     for (std::string_view form : {"GS1AssignFrmGE06", "GT1AssignFrmGE06"}) {
         for (std::string_view prefix : {"Txt_9EC_azm", "Txt_9NHAzm", "Txt_9NVAzm"}) {
             int boxes = 0;
-            for (const FieldCheckSpec &check : FieldChecksFor(form))
+            for (const FieldCheck &check : FieldChecksFor(form))
                 boxes += check.control.starts_with(prefix);
             EXPECT_EQ(boxes, 36) << form << " " << prefix;
         }
@@ -50,8 +50,8 @@ TEST(FieldTables, AzimuthFramesHaveThirtySixBoxesEach) {
 }
 
 TEST(FieldTables, Gt1IsGs1PlusItsOwnFields) {
-    for (const FieldCheckSpec &gs1 : FieldChecksFor("GS1AssignFrmGE06")) {
-        const FieldCheckSpec *gt1 = FindFieldCheck("GT1AssignFrmGE06", gs1.control);
+    for (const FieldCheck &gs1 : FieldChecksFor("GS1AssignFrmGE06")) {
+        const FieldCheck *gt1 = FindFieldCheck("GT1AssignFrmGE06", gs1.control);
         ASSERT_NE(gt1, nullptr) << gs1.control;
         EXPECT_EQ(gt1->check.kind, gs1.check.kind) << gs1.control;
         EXPECT_EQ(gt1->check.title, gs1.check.title) << gs1.control;

@@ -5,12 +5,12 @@
 #include "forms_support.h"
 
 #include "app/app_state.h"
-#include "app/core/program_id.h"
-#include "app/core/user_name.h"
 #include "forms/err_msg_frm.h"
 #include "forms/gs1_assign_form.h"
 #include "forms/gt1_assign_form.h"
 #include "geo/world_map.h"
+#include "util/program_id.h"
+#include "util/user_name.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,12 +4,12 @@
 
 #include "forms_support.h"
 
-#include "app/core/program_id.h"
 #include "app/form_registry.h"
 #include "app/string_table.h"
 #include "forms/gs1_assign_form.h"
 #include "forms/gt1_assign_form.h"
 #include "refdata/area_codes.h"
+#include "util/program_id.h"
 
 #include <memory>
 

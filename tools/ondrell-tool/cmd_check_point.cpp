@@ -2,9 +2,9 @@
 // Prints "accepted" or "rejected", a tab and the position detail; exit 0, 1, or 2 on bad input.
 
 #include "command.h"
-#include "geo/check_point.h"
-#include "geo/check_point_coordinates.h"
 #include "geo/world_map.h"
+#include "validation/check_point.h"
+#include "validation/check_point_coordinates.h"
 
 #include <filesystem>
 #include <iostream>

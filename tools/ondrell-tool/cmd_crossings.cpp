@@ -2,8 +2,8 @@
 // ("LON LAT" as signed texts), printed as the crossing pairs "p q" the validation reports.
 
 #include "command.h"
-#include "geo/check_point_coordinates.h"
-#include "geo/geo_validation.h"
+#include "validation/check_point_coordinates.h"
+#include "validation/geo_validation.h"
 
 #include <iostream>
 #include <sstream>

@@ -1,5 +1,5 @@
-#include "geo/geo_validation.h"
 #include "geo_validation_fake_map.h"
+#include "validation/geo_validation.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // ValidateGeography(record, errors, label, const WorldMap *) is declared in validation/validate.h;
 // the forms below take the map's answers through MapQueries so the rules can be tested alone.
 
-#include "geo/check_point.h"
 #include "notice/record.h"
+#include "validation/check_point.h"
 
 #include <string>
 #include <utility>

@@ -1,9 +1,9 @@
 #include "checks/coordinates.h"
 #include "checks/numbers.h"
-#include "geo/check_point_coordinates.h"
-#include "geo/geo_validation.h"
 #include "refdata/area_codes.h"
+#include "validation/check_point_coordinates.h"
 #include "validation/findings.h"
+#include "validation/geo_validation.h"
 
 namespace ondrell {
 

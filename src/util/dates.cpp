@@ -1,5 +1,5 @@
-#include "app/core/dates.h"
-#include "app/core/text_compare.h"
+#include "util/dates.h"
+#include "util/text_compare.h"
 
 #include <array>
 #include <cctype>

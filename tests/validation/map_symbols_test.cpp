@@ -1,6 +1,6 @@
 // Every country symbol of the reference tables, and the neighbours the program names, is an area.
 
-#include "map_test_support.h"
+#include "../geo/map_test_support.h"
 
 #include "refdata/area_codes.h"
 

@@ -1,4 +1,4 @@
-#include "app/core/user_name.h"
+#include "util/user_name.h"
 
 #include <pwd.h>
 #include <unistd.h>

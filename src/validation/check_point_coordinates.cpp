@@ -1,7 +1,7 @@
-#include "geo/check_point_coordinates.h"
+#include "validation/check_point_coordinates.h"
 
-#include "app/core/dms.h"
 #include "checks/coordinates.h"
+#include "util/dms.h"
 
 namespace ondrell {
 namespace {

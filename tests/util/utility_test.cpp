@@ -1,6 +1,6 @@
-#include "app/core/dms.h"
-#include "app/core/file_exists.h"
-#include "app/core/user_name.h"
+#include "util/dms.h"
+#include "util/file_exists.h"
+#include "util/user_name.h"
 
 #include <gtest/gtest.h>
 

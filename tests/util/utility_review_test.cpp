@@ -1,4 +1,4 @@
-#include "app/core/file_exists.h"
+#include "util/file_exists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "geo/check_point.h"
+#include "validation/check_point.h"
 
-#include "geo/check_point_coordinates.h"
 #include "refdata/area_codes.h"
 #include "refdata/decimal_text.h"
+#include "validation/check_point_coordinates.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "geo/geo_validation.h"
+#include "validation/geo_validation.h"
 
 #include "checks/coordinates.h"
-#include "geo/check_point_coordinates.h"
 #include "notice/file_format.h"
 #include "notice/vocabulary.h"
 #include "refdata/area_codes.h"
+#include "validation/check_point_coordinates.h"
 #include "validation/findings.h"
 #include "validation/validate.h"
 

@@ -1,4 +1,4 @@
-#include "app/core/dates.h"
+#include "util/dates.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // A scripted map for the geographic rules: fixed answers at fixed positions, sea elsewhere.
 
 #include "checks/coordinates.h"
-#include "geo/check_point.h"
-#include "geo/check_point_coordinates.h"
+#include "validation/check_point.h"
+#include "validation/check_point_coordinates.h"
 
 #include <cmath>
 #include <string>

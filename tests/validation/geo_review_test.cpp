@@ -1,8 +1,8 @@
 // A sub-area contour with a test point left out: the crossing messages still number the points
 // by their place in the notice's list, not by their place in the polygon handed to the map.
 
-#include "geo/geo_validation.h"
 #include "geo_validation_fake_map.h"
+#include "validation/geo_validation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The geographic rules against the real world map: the positions below were chosen on it.
 
-#include "geo/check_point_coordinates.h"
-#include "geo/geo_validation.h"
+#include "validation/check_point_coordinates.h"
+#include "validation/geo_validation.h"
 #include "validation/validate.h"
 
 #include <gtest/gtest.h>
