@@ -274,6 +274,10 @@ bool NoticeForm::FileFailed() {
     // The notice stays on the screen and the form stays open; a Finish or close that led here stops.
     saveRefused_ = true;
     fileError_ = true;
+    // With no file begun yet the user may pick another name (a folder that exists, a file no other
+    // writer holds).
+    if (!file_->IsOpen())
+        SetLocked("Txt_Filename", false);
     AppDialogs().Message(this, kFileErrorTitle, Q(file_->ErrorString()), MsgIcon::Critical);
     return false;
 }
@@ -284,18 +288,30 @@ bool NoticeForm::WriteNotice(const NoticeRecord &record) {
             view_.Text("Txt_Filename").empty() ? ProposedFileName() : Q(view_.Text("Txt_Filename"));
         if (!file_->Open(path.toStdString()))
             return FileFailed();
-        for (const std::string &line : FormatHeaderLines(CurrentFileHeaderInfo()))
-            if (!file_->Write(line))
-                return FileFailed();
-        LockFileName();
-        if (!file_->Write(FormatHead(record.t_adm, record.planning.email_addr)))
+        if (file_->HoldsText() &&
+            !AppDialogs().AskYesNo(this, QStringLiteral("Replace File"),
+                                   QStringLiteral("The file \"%1\" already exists and is not empty (it may "
+                                                  "hold notices saved before).")
+                                           .arg(path) +
+                                       kCrLf + QStringLiteral("Replace it? Its content will be lost."))) {
+            file_->Close();
+            saveRefused_ = true;
+            SetLocked("Txt_Filename", false);
+            return false;
+        }
+        // The header lines and HEAD reach the disk together before any notice, or not at all.
+        std::vector<std::string> head = FormatHeaderLines(CurrentFileHeaderInfo());
+        head.push_back(FormatHead(record.t_adm, record.planning.email_addr));
+        if (!file_->Start(head))
             return FileFailed();
+        LockFileName();
         // Every further notice of this file keeps the administration and address of the first one.
         SetEnabled("Combo_B_Adm", false);
         SetEnabled("Txt_EmailAddr", false);
     }
     const std::string section = kind() == FormKind::GA1 ? FormatSubAreaNotice(record, nextNumber_)
                                                         : FormatNotice(record, nextNumber_);
+    // A failed write leaves the file as it was, so Save/Next again retries this very notice.
     if (!file_->Write(section))
         return FileFailed();
     return true;

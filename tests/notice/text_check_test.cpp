@@ -1,4 +1,3 @@
-#include "notice/file_sink.h"
 #include "notice/text_check.h"
 #include "notice/windows1252.h"
 
@@ -6,9 +5,6 @@
 #include "sample_records.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <unistd.h>
 
 namespace ondrell {
 namespace {
@@ -71,74 +67,6 @@ TEST(CheckNoticeText, NamesTheCharacterAndTheField) {
         c.spoil(r);
         EXPECT_EQ(CheckNoticeText(r), c.expected);
     }
-}
-
-class FileSinkTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("ondrell_sink_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
-        std::filesystem::remove_all(dir_);
-    }
-    std::filesystem::path dir_;
-};
-
-TEST_F(FileSinkTest, OverwritesAndEndsEveryPieceWithCrLf) {
-    const auto path = (dir_ / "n.txt").string();
-    std::ofstream(path) << "old content that is longer than the new one";
-    FileSink sink;
-    ASSERT_TRUE(sink.Open(path));
-    ASSERT_TRUE(sink.Write("é"));
-    ASSERT_TRUE(sink.Write(""));
-    EXPECT_EQ(golden::ReadBytes(path), "\xE9\r\n\r\n"); // on disk before Close
-    ASSERT_TRUE(sink.Close());
-    EXPECT_EQ(golden::ReadBytes(path), "\xE9\r\n\r\n");
-}
-
-TEST_F(FileSinkTest, RefusesUnencodablePieceWhole) {
-    const auto path = (dir_ / "n.txt").string();
-    FileSink sink;
-    ASSERT_TRUE(sink.Open(path));
-    EXPECT_FALSE(sink.Write("ok ✓"));
-    EXPECT_EQ(sink.ErrorString(),
-              "The character \"✓\" (U+2713) cannot be written to the notice file (Windows-1252 text).");
-    sink.Close();
-    EXPECT_EQ(golden::ReadBytes(path), "");
-}
-
-TEST_F(FileSinkTest, ReportsTheSystemReason) {
-    FileSink sink;
-    const auto missing = (dir_ / "no such folder" / "n.txt").string();
-    EXPECT_FALSE(sink.Open(missing));
-    EXPECT_EQ(sink.ErrorString(),
-              "Cannot create the notice file \"" + missing + "\": No such file or directory");
-    EXPECT_FALSE(sink.IsOpen());
-    EXPECT_FALSE(sink.Write("x"));
-    EXPECT_EQ(sink.ErrorString(), "The notice file is not open.");
-
-    if (::geteuid() != 0) { // root ignores permissions
-        std::filesystem::permissions(dir_,
-                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        const auto locked = (dir_ / "n.txt").string();
-        EXPECT_FALSE(sink.Open(locked));
-        EXPECT_EQ(sink.ErrorString(), "Cannot create the notice file \"" + locked + "\": Permission denied");
-    }
-    EXPECT_FALSE(sink.Open(dir_.string())); // a folder
-    EXPECT_NE(sink.ErrorString().find("Is a directory"), std::string::npos);
-}
-
-TEST(FileSinkDevice, ReportsAFullDisk) {
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    FileSink sink;
-    ASSERT_TRUE(sink.Open("/dev/full"));
-    EXPECT_FALSE(sink.Write("x"));
-    EXPECT_EQ(sink.ErrorString(), "Cannot write the notice file \"/dev/full\": No space left on device");
 }
 
 } // namespace

@@ -56,9 +56,9 @@ TEST(NoticeFileGolden, WholeFileThroughTheSink) {
     const NoticeRecord second = samples::Tb5();
     FileSink sink;
     ASSERT_TRUE(sink.Open(path.string())) << sink.ErrorString();
-    for (const auto &line : FormatHeaderLines(FixedHeader()))
-        ASSERT_TRUE(sink.Write(line));
-    ASSERT_TRUE(sink.Write(FormatHead(first.t_adm, first.planning.email_addr)));
+    std::vector<std::string> head = FormatHeaderLines(FixedHeader());
+    head.push_back(FormatHead(first.t_adm, first.planning.email_addr));
+    ASSERT_TRUE(sink.Start(head)) << sink.ErrorString();
     ASSERT_TRUE(sink.Write(FormatNotice(first, 1)));
     ASSERT_TRUE(sink.Write(FormatNotice(second, 2)));
     ASSERT_TRUE(sink.Write(FormatTail(2)));
