@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools
   libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev
   fonts-dejavu-core
+  help2man desktop-file-utils appstream file dpkg-dev
 )
 
 missing=()

@@ -92,8 +92,8 @@ void DigitalMenuFrmGE06::LoadMap(const QString &exeDir) {
     if (!FileExists(path)) {
         AppDialogs().Message(
             this, QStringLiteral("File Missing"),
-            QStringLiteral("The file mapora32d.dll not found. Cannot validate the geographical "
-                           "coordinates"),
+            QStringLiteral("The file %1 not found. Cannot validate the geographical coordinates")
+                .arg(QString::fromStdString(path)),
             MsgIcon::Information);
         return;
     }

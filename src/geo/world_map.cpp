@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace ondrell {
 
@@ -97,8 +98,16 @@ std::string DefaultMapPath(const std::string &exeDir) {
     if (const char *env = std::getenv("ONDRELL_MAP_FILE"); env && *env)
         return env;
     if (exeDir.empty())
-        return "ondrell.map";
-    return exeDir.back() == '/' ? exeDir + "ondrell.map" : exeDir + "/ondrell.map";
+        return kMapFileName;
+    const std::string dir = exeDir.back() == '/' ? exeDir : exeDir + "/";
+    const std::string beside = dir + kMapFileName;
+    // The install step writes the folder's path relative to bin, so an installed tree can move.
+    const std::string installedDir = dir + ONDRELL_MAP_DIR_FROM_BIN;
+    // In an installed tree without its map, the installed place is the one to name in messages.
+    std::error_code ec;
+    const bool useInstalled =
+        !std::filesystem::exists(beside, ec) && std::filesystem::is_directory(installedDir, ec);
+    return useInstalled ? installedDir + "/" + kMapFileName : beside;
 }
 
 } // namespace ondrell

@@ -42,8 +42,11 @@ class WorldMap {
     std::unique_ptr<Impl> impl_;
 };
 
+inline constexpr const char *kMapFileName = "ondrell.map";
+
 // Where the program looks for its map: $ONDRELL_MAP_FILE when set, else "ondrell.map" beside the
-// executable (exeDir is the executable's folder).
+// executable (exeDir is the executable's folder) when it is there, else in the installed data
+// folder (share/ondrell next to bin) when that folder exists, else beside the executable again.
 std::string DefaultMapPath(const std::string &exeDir);
 
 struct Crossing {

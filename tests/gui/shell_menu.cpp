@@ -72,7 +72,8 @@ class ShellMenu : public QObject {
         QCOMPARE(dialogs.MessageTitles(), QStringList({"File Missing"}));
         QCOMPARE(
             dialogs.LastMessage()->text,
-            QStringLiteral("The file mapora32d.dll not found. Cannot validate the geographical coordinates"));
+            QStringLiteral(
+                "The file /nonexistent/ondrell.map not found. Cannot validate the geographical coordinates"));
         QVERIFY(dialogs.LastMessage()->icon == MsgIcon::Information);
         QCOMPARE(menu.windowTitle(),
                  QStringLiteral("Ostrel Data Capture - GE06 Digital Broadcasting Notices"));
