@@ -55,8 +55,9 @@ const ondrell::tool::RegisterCommand kLocate([](CLI::App &app) {
     auto *cmd = app.add_subcommand(
         "locate", "Find the area holding each LON LAT point read on stdin, and the areas near it");
     auto mapPath = std::make_shared<std::string>();
-    cmd->add_option("--map", *mapPath,
-                    "Map file (default: $ONDRELL_MAP_FILE, else ondrell.map beside the program)");
+    cmd->add_option(
+        "--map", *mapPath,
+        "Map file (default: $ONDRELL_MAP_FILE, else ondrell.map beside the program, else the installed one)");
     return [mapPath] { return Locate(*mapPath); };
 });
 
