@@ -2,7 +2,7 @@
 add_executable(test_tool_validate ${CMAKE_CURRENT_LIST_DIR}/validate_tool_test.cpp)
 target_link_libraries(test_tool_validate PRIVATE ondrell_core nlohmann_json::nlohmann_json GTest::gtest
                       GTest::gtest_main)
-target_include_directories(test_tool_validate PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../notice)
+target_include_directories(test_tool_validate PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../notice ${CMAKE_CURRENT_LIST_DIR}/..)
 target_compile_definitions(test_tool_validate PRIVATE
   ONDRELL_TOOL="$<TARGET_FILE:ondrell-tool>"
   ONDRELL_TEST_DATA="${ONDRELL_TEST_DATA}"

@@ -20,7 +20,6 @@ bool HasSymbol(const std::vector<std::string> &symbols, std::string_view s) {
 
 TEST(MapSymbolsTest, EveryCountryCodeIsAnArea) {
     const auto symbols = BuiltMap().Symbols();
-    ASSERT_EQ(CountryCodes().size(), 133u);
     for (auto code : CountryCodes())
         EXPECT_TRUE(HasSymbol(symbols, code)) << code;
 }
