@@ -82,25 +82,6 @@ TEST(NoticeFile, EmptyHeadLeavesAnEmptyLine) {
     EXPECT_EQ(FormatNoticeFile(FixedHeader(), {}), "");
 }
 
-TEST(FreshRecord, WritesOnlyNumberAndFixedValues) {
-    NoticeRecord fresh;
-    // No type: the station block, whose empty ANT_HGT still leaves its line break.
-    EXPECT_EQ(FormatNotice(fresh, 1), "<NOTICE>\r\nNotice No = 1\r\n</NOTICE>");
-    fresh.t_notice_type = "GS1";
-    EXPECT_EQ(FormatNotice(fresh, 1), "<NOTICE>\r\nNotice No = 1\r\nt_notice_type = GS1\r\n\r\n</NOTICE>");
-    NoticeRecord tb3;
-    tb3.t_notice_type = "TB3";
-    EXPECT_EQ(FormatNotice(tb3, 3),
-              "<NOTICE>\r\nNotice No = 3\r\nt_notice_type = TB3\r\nt_action = PARTB\r\n</NOTICE>");
-    NoticeRecord art5;
-    art5.t_fragment = "NTFD_RR";
-    EXPECT_EQ(FormatNotice(art5, 1),
-              "<NOTICE>\r\nNotice No = 1\r\nt_fragment = NTFD_RR\r\nt_prov = RR11.2\r\n</NOTICE>");
-    NoticeRecord ga1;
-    ga1.t_notice_type = "GA1";
-    EXPECT_EQ(FormatAnyNotice(ga1, 2), "<NOTICE>\r\nNotice No = 2\r\nt_notice_type = GA1\r\n</NOTICE>");
-}
-
 TEST(StationBlock, RulesThatTheGoldenFilesDoNotShow) {
     NoticeRecord r = samples::Gt1Article5Modify();
     r.t_trg_adm_ref_id = "SUI-T-41"; // the identifier replaces the target characteristics

@@ -1,0 +1,49 @@
+// The writer's pieces, whole notices, the text check and the reader's refusals against the case
+// tables in data/.
+
+#include "notice/file_format.h"
+#include "notice/notice_reader.h"
+#include "notice/notice_writer.h"
+#include "notice/text_check.h"
+#include "support/case_table.h"
+#include "support/record_text.h"
+
+namespace ondrell {
+namespace {
+
+using Out = std::vector<std::string>;
+using record_text::Make;
+
+std::string ParseError(const std::string &text) {
+    NoticeFile file;
+    std::string error;
+    EXPECT_FALSE(ParseNoticeFile(text, "t.txt", file, error));
+    return error;
+}
+
+const cases::Adapters kFunctions = {
+    {"Line", {2, [](auto &r) { return Out{FormatLine(r[1], r[2])}; }}},
+    {"Section", {2, [](auto &r) { return Out{FormatSection(r[1], r[2])}; }}},
+    {"Head", {2, [](auto &r) { return Out{FormatHead(r[1], r[2])}; }}},
+    {"Tail", {1, [](auto &r) { return Out{FormatTail(std::stoi(r[1]))}; }}},
+    {"PadZeros", {2, [](auto &r) { return Out{PadLeftZeros(r[1], std::stoi(r[2]))}; }}},
+    {"Coordinate", {4, [](auto &r) { return Out{FormatCoordinate(r[1], r[2], r[3], r[4])}; }}},
+    {"Time", {1, [](auto &r) { return Out{FormatTime(r[1])}; }}},
+    {"DateIso", {1, [](auto &r) { return Out{FormatDateIso(r[1])}; }}},
+    {"Notice", {3, [](auto &r) { return Out{FormatNotice(Make(r[1], r[2]), std::stoi(r[3]))}; }}},
+    {"AnyNotice", {3, [](auto &r) { return Out{FormatAnyNotice(Make(r[1], r[2]), std::stoi(r[3]))}; }}},
+    {"TextCheck", {2, [](auto &r) { return Out{CheckNoticeText(Make(r[1], r[2]))}; }}},
+    {"ParseError", {1, [](auto &r) { return Out{ParseError(r[1])}; }}},
+};
+
+class NoticeTable : public ::testing::TestWithParam<cases::Row> {};
+TEST_P(NoticeTable, GivesTheTabledResults) {
+    cases::ExpectRow(GetParam(), kFunctions);
+}
+INSTANTIATE_TEST_SUITE_P(Writer, NoticeTable, ::testing::ValuesIn(cases::Load("notice/data/writer.tsv")),
+                         cases::Name);
+INSTANTIATE_TEST_SUITE_P(Reader, NoticeTable,
+                         ::testing::ValuesIn(cases::Load("notice/data/reader_errors.tsv")), cases::Name);
+
+} // namespace
+} // namespace ondrell
