@@ -1,20 +1,16 @@
 #include "geo/map_file.h"
 
+#include "util/platform.h"
+
 #include <cstring>
 #include <utility>
-
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace ondrell {
 
 namespace mf = mapfile;
 
 MapFile::~MapFile() {
-    if (base_)
-        munmap(const_cast<char *>(base_), size_);
+    platform::Unmap(base_, size_);
 }
 
 MapFile::MapFile(MapFile &&other) noexcept
@@ -22,8 +18,7 @@ MapFile::MapFile(MapFile &&other) noexcept
 
 MapFile &MapFile::operator=(MapFile &&other) noexcept {
     if (this != &other) {
-        if (base_)
-            munmap(const_cast<char *>(base_), size_);
+        platform::Unmap(base_, size_);
         base_ = std::exchange(other.base_, nullptr);
         size_ = std::exchange(other.size_, 0);
     }
@@ -72,25 +67,13 @@ bool Check(const char *base, std::size_t size, const std::string &path, std::str
 } // namespace
 
 std::optional<MapFile> MapFile::Open(const std::string &path, std::string *error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        Fail(error, "cannot open map file " + path + ": " + std::strerror(errno));
+    const platform::MappedFile mapped = platform::MapReadOnly(path);
+    if (!mapped.data) {
+        Fail(error, mapped.error);
         return std::nullopt;
     }
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || st.st_size <= 0) {
-        ::close(fd);
-        Fail(error, path + " is empty or unreadable");
-        return std::nullopt;
-    }
-    const auto size = static_cast<std::size_t>(st.st_size);
-    void *base = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-    ::close(fd);
-    if (base == MAP_FAILED) {
-        Fail(error, "cannot map " + path + ": " + std::strerror(errno));
-        return std::nullopt;
-    }
-    MapFile file(static_cast<const char *>(base), size);
+    const std::size_t size = mapped.size;
+    MapFile file(mapped.data, size);
     if (!Check(file.base_, size, path, error))
         return std::nullopt;
     return file;

@@ -1,5 +1,7 @@
 #include "notice/line_source.h"
 
+#include "util/platform.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -14,7 +16,7 @@ LineSource::~LineSource() {
 }
 
 bool LineSource::OpenFile(const std::string &path, std::string *error) {
-    file_ = std::fopen(path.c_str(), "rb");
+    file_ = platform::OpenFile(path, "rb");
     if (!file_) {
         if (error)
             *error = std::strerror(errno);

@@ -4,13 +4,12 @@
 #include "notice/file_format.h"
 #include "notice/read_values.h"
 #include "notice/vocabulary.h"
+#include "util/platform.h"
 #include "util/program_id.h"
 #include "util/user_name.h"
 
 #include <cctype>
-#include <clocale>
 #include <filesystem>
-#include <locale.h>
 
 namespace ondrell {
 namespace {
@@ -245,25 +244,13 @@ std::string FormatAnyNotice(const NoticeRecord &record, int noticeNumber) {
 FileHeaderInfo FileHeaderInfoAt(const std::tm &when, std::string user) {
     FileHeaderInfo info;
     info.user = std::move(user);
-    locale_t loc = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(0));
-    if (loc == static_cast<locale_t>(0))
-        loc = newlocale(LC_TIME_MASK, "C", static_cast<locale_t>(0));
-    char buffer[128];
-    if (loc != static_cast<locale_t>(0)) {
-        if (strftime_l(buffer, sizeof buffer, "%x", &when, loc) > 0)
-            info.date = buffer;
-        if (strftime_l(buffer, sizeof buffer, "%X", &when, loc) > 0)
-            info.time = buffer;
-        freelocale(loc);
-    }
+    info.date = platform::RegionalDateText(when);
+    info.time = platform::RegionalTimeText(when);
     return info;
 }
 
 FileHeaderInfo CurrentFileHeaderInfo() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return FileHeaderInfoAt(local, CurrentUserName());
+    return FileHeaderInfoAt(platform::LocalTime(std::time(nullptr)), CurrentUserName());
 }
 
 std::vector<std::string> FormatHeaderLines(const FileHeaderInfo &info) {

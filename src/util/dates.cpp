@@ -1,12 +1,10 @@
 #include "util/dates.h"
+#include "util/platform.h"
 #include "util/text_compare.h"
 
 #include <array>
 #include <cctype>
-#include <clocale>
 #include <cstdio>
-#include <langinfo.h>
-#include <locale.h>
 
 namespace ondrell {
 namespace {
@@ -32,17 +30,6 @@ std::string SeparatorOfFormat(std::string_view format, std::string_view fallback
             return std::string(1, format[i]);
     }
     return std::string(fallback);
-}
-
-std::string LocaleFormat(nl_item item) {
-    locale_t loc = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(0));
-    if (loc == static_cast<locale_t>(0))
-        loc = newlocale(LC_TIME_MASK, "C", static_cast<locale_t>(0));
-    if (loc == static_cast<locale_t>(0))
-        return {};
-    std::string format = nl_langinfo_l(item, loc);
-    freelocale(loc);
-    return format;
 }
 
 bool IsLeap(int y) {
@@ -81,11 +68,15 @@ std::string DateSeparatorOfFormat(std::string_view format) {
     return SeparatorOfFormat(format, "/");
 }
 
+std::string TimeSeparatorOfFormat(std::string_view format) {
+    return SeparatorOfFormat(format, ":");
+}
+
 std::string GetIntlSetting(std::string_view key) {
     if (EqualsNoCase(key, "sdate"))
-        return DateSeparatorOfFormat(LocaleFormat(D_FMT));
+        return platform::RegionalDateSeparator();
     if (EqualsNoCase(key, "stime"))
-        return SeparatorOfFormat(LocaleFormat(T_FMT), ":");
+        return platform::RegionalTimeSeparator();
     return {};
 }
 

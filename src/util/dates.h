@@ -8,12 +8,14 @@
 namespace ondrell {
 
 // A regional setting by key, compared without regard to case. "sdate" gives the date separator of
-// the user's locale (LC_TIME, from the environment); "stime" the time separator. Other keys: "".
+// the user's regional settings; "stime" the time separator. Other keys: "".
 std::string GetIntlSetting(std::string_view key);
 
 // The separator a strftime date format puts between its fields ("%d.%m.%Y" gives "."); "/" when
 // the format shows none.
 std::string DateSeparatorOfFormat(std::string_view format);
+// Same for a time format; ":" when it shows none.
+std::string TimeSeparatorOfFormat(std::string_view format);
 
 // "dd.mm.yyyy" for a date text, or "" when the text is empty or no calendar date. The regional
 // separator is first replaced by "/"; then "/", "-" and "." all separate the three parts. A first

@@ -1,5 +1,7 @@
 #include "validation/values_helpers.h"
 
+#include "util/platform.h"
+
 #include <charconv>
 #include <ctime>
 
@@ -51,9 +53,7 @@ std::chrono::year_month_day AddCalendarMonths(std::chrono::year_month_day date, 
 }
 
 std::chrono::year_month_day LocalToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::LocalTime(std::time(nullptr));
     return std::chrono::year_month_day{std::chrono::year{local.tm_year + 1900},
                                        std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
                                        std::chrono::day{static_cast<unsigned>(local.tm_mday)}};

@@ -6,6 +6,7 @@
 
 #include "geo/world_map.h"
 #include "notice/notice_reader.h"
+#include "util/platform.h"
 #include "validation/validate.h"
 
 #include <nlohmann/json.hpp>
@@ -16,7 +17,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -44,7 +44,7 @@ std::string WithLf(const std::string &text) {
 // One line on a terminal, rewritten at most four times a second; silent otherwise.
 class Progress {
   public:
-    Progress() : shown_(::isatty(STDERR_FILENO) == 1) {}
+    Progress() : shown_(ondrell::platform::StandardErrorIsTerminal()) {}
     ~Progress() { Clear(); }
     void Tick(long notices, const std::string &file) {
         if (!shown_ || (notices & 255) != 0)
