@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Saves a picture of the main menu and each assignment form at its default size into screenshots/ (off screen, no
+# Saves a picture of the main menu, each form and the contour window at its default size into screenshots/ (off screen, no
 # display needed). Usage: scripts/screenshots.sh [build folder]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ondrell {
@@ -13,6 +14,19 @@ namespace ondrell {
 struct NearArea {
     std::string symbol;
     double km = 0; // geodesic distance on WGS84 from the point to the area's nearest boundary
+};
+
+// A rectangle of decimal degrees, west <= east (a box across the antimeridian is not supported).
+struct LonLatBox {
+    double west = 0, south = 0, east = 0, north = 0;
+};
+
+using Polyline = std::vector<std::pair<double, double>>; // (lon, lat) vertices
+
+// The boundary lines of one area that pass through a box.
+struct AreaBorder {
+    std::string symbol;
+    std::vector<Polyline> lines;
 };
 
 class WorldMap {
@@ -34,6 +48,12 @@ class WorldMap {
 
     // Every symbol the map holds.
     std::vector<std::string> Symbols() const;
+
+    // The area's boundary edges that meet the box, joined into connected lines (map_border_lines.cpp).
+    // Empty for an unknown symbol or an area with no boundary there.
+    std::vector<Polyline> BorderLines(std::string_view symbol, const LonLatBox &box) const;
+    // Every area with a boundary edge meeting the box, with those lines, in symbol order.
+    std::vector<AreaBorder> BordersInBox(const LonLatBox &box) const;
 
     struct Impl;
 

@@ -1,10 +1,12 @@
-// The main menu and the assignment forms at their default size: the layout needs no more room than the window
-// gives, and no caption or button text is cut. With ONDRELL_SCREENSHOT_DIR set, each form in each
-// state is also saved there as a PNG (scripts/screenshots.sh).
+// The main menu, the assignment forms and the contour detail window at their default size: the layout needs
+// no more room than the window gives, and no caption or button text is cut. With ONDRELL_SCREENSHOT_DIR set,
+// each form in each state is also saved there as a PNG (scripts/screenshots.sh).
 
+#include "contour_samples.h"
 #include "forms_support.h"
 
 #include "app/digital_menu_frm.h"
+#include "forms/contour_detail_frm.h"
 #include "forms/gs1_assign_form.h"
 #include "forms/gt1_assign_form.h"
 
@@ -26,6 +28,10 @@ struct Shot {
     std::function<void(QWidget &)> prepare;
 };
 
+template <typename... Args> std::function<std::unique_ptr<QWidget>()> Contour(Args... args) {
+    return [=] { return std::make_unique<ContourDetailFrm>(ContourRecord(args...), SampleMap()); };
+}
+
 void Art5Modify(QWidget &form) {
     Click(form, "Opt_Art5");
     Click(form, "OptInt_Mod");
@@ -39,6 +45,11 @@ const Shot kShots[] = {
     {"GS1AssignFrmGE06-art5-modify.png", [] { return std::make_unique<GS1AssignFrmGE06>(); }, Art5Modify},
     {"GT1AssignFrmGE06.png", [] { return std::make_unique<GT1AssignFrmGE06>(); }, [](QWidget &) {}},
     {"GT1AssignFrmGE06-art5-modify.png", [] { return std::make_unique<GT1AssignFrmGE06>(); }, Art5Modify},
+    {"ContourDetailFrm-no-points.png", Contour("17", std::vector<std::pair<double, double>>{}),
+     [](QWidget &) {}},
+    {"ContourDetailFrm-3-points.png", Contour("12", kThreePoints), [](QWidget &) {}},
+    {"ContourDetailFrm-99-points.png", Contour("4321", CirclePoints(99)), [](QWidget &) {}},
+    {"ContourDetailFrm-figure-eight.png", Contour("88", kFigureEight), [](QWidget &) {}},
 };
 
 } // namespace
