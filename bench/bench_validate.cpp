@@ -5,6 +5,7 @@
 #include "geo/world_map.h"
 #include "notice/notice_reader.h"
 #include "notice/notice_writer.h"
+#include "support/record_text.h"
 #include "validation/validate.h"
 
 #include <benchmark/benchmark.h>
@@ -33,120 +34,46 @@ std::string Two(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);
 }
 
-// A GS1 notice with every item an Article 4 T-DAB assignment carries, 36 heights and 36 attenuations.
-NoticeRecord CompleteGs1(int i) {
+// A complete assignment (tests/support/notices.tsv, shared with the tests) with its own identifiers,
+// site, 36 heights and 36 attenuations.
+NoticeRecord CompleteGs1(int i, const char *name = "CompleteGs1") {
     const Site &site = kSites[i % std::size(kSites)];
-    NoticeRecord r;
-    r.t_notice_type = "GS1";
-    r.stn_cls = "BC";
-    r.t_action = "ADD";
-    r.t_fragment = "GE06D";
-    r.t_adm = "F";
-    r.t_ctry = "F";
+    NoticeRecord r = record_text::Named(name);
     r.t_adm_ref_id = "F-DAB-" + std::to_string(i);
-    r.t_d_inuse = "2009-5-8";
     r.t_call_sign = "FDAB" + std::to_string(i % 100);
     r.t_site_name = site.name;
     r.site_long = {"00" + std::to_string(site.lonDeg), site.ew, Two(10 + i % 40), Two(i % 60)};
     r.site_lat = {std::to_string(site.latDeg), "N", Two(5 + i % 50), Two((i * 7) % 60)};
-    r.t_freq_assgn = "225.648";
     r.t_site_alt = std::to_string(30 + i % 500);
-    r.t_plan_entry = "1";
-    r.t_assgn_code = "S";
-    r.t_polar = "V";
-    r.t_erp_v_dbw = "40";
-    r.t_hgt_agl = "300";
-    r.t_eff_hgtmax = "330";
-    r.t_ant_dir = "D";
-    r.t_is_pub_req = "FALSE";
-    r.planning.present = true;
-    r.planning.email_addr = "spectre@anfr.example";
-    r.planning.t_ref_plan_cfg = "RPC4";
-    r.planning.t_spect_mask = "2";
     for (int a = 0; a < kAntennaEntries; ++a) {
         r.eff_hgt.entries[a] = {true, std::to_string(10 * a), std::to_string(150 + (a + i) % 150)};
         r.attn_v.entries[a] = {true, std::to_string(10 * a), std::to_string((a + i) % 7)};
     }
-    r.t_remarks = "generated";
     return r;
 }
 
+// The other kinds in turn: a GT1 under Article 5 with target characteristics, a GS2 allotment, a GA1
+// contour of 6 test points, a TB2, a TB3 and a TB5.
 NoticeRecord Other(int i) {
-    NoticeRecord r;
-    r.t_adm = "F";
+    const std::string id = std::to_string(i);
     switch (i % 6) {
-    case 0: // GT1 under Article 5, with target characteristics
-        r = CompleteGs1(i);
-        r.t_notice_type = "GT1";
-        r.stn_cls = "BT";
-        r.t_action = "MODIFY";
-        r.t_fragment = "NTFD_RR";
-        r.t_prov = "RR11.2";
-        r.t_trg_freq_assgn = "594";
+    case 0: {
+        NoticeRecord r = CompleteGs1(i, "CompleteGt1");
         r.trg_long = r.site_long;
         r.trg_lat = r.site_lat;
-        r.t_freq_assgn = "594";
-        r.t_sys_var = "A5";
-        r.planning.t_rx_mode = "FX";
-        r.planning.t_ref_plan_cfg = "RPC1";
-        r.planning.t_spect_mask = "N";
-        r.op_hours_given = true;
-        r.t_op_hh_fr = "0000";
-        r.t_op_hh_to = "2400";
-        break;
-    case 1: // GS2 allotment
-        r.t_notice_type = "GS2";
-        r.t_action = "ADD";
-        r.t_fragment = "GE06D";
-        r.t_ctry = "F";
-        r.t_adm_ref_id = "F-ALLOT-" + std::to_string(i);
-        r.t_freq_assgn = "223.936";
-        r.t_plan_entry = "3";
-        r.planning.present = r.planning.allotment.present = true;
-        r.planning.t_ref_plan_cfg = "RPC4";
-        r.planning.t_spect_mask = "2";
-        r.planning.allotment.t_allot_name = "Allotment " + std::to_string(i);
-        r.planning.allotment.t_nb_sub_areas = "2";
-        r.planning.allotment.t_contour_id[0] = "1";
-        r.planning.allotment.t_contour_id[1] = "2";
-        break;
-    case 2: { // GA1 contour of 6 test points
-        r.t_notice_type = "GA1";
-        r.t_action = "ADD";
-        r.t_ctry = "F";
-        r.sub_area.present = true;
-        r.sub_area.t_contour_id = std::to_string(i);
-        r.sub_area.t_nb_test_pts = "6";
-        const char *points[][2] = {{"+0010000", "+470000"}, {"+0020000", "+473000"}, {"+0030000", "+470000"},
-                                   {"+0030000", "+460000"}, {"+0020000", "+453000"}, {"+0010000", "+460000"}};
-        r.sub_area.test_points.resize(7);
-        for (int p = 0; p < 6; ++p)
-            r.sub_area.test_points[p] = {true, points[p][0], points[p][1]};
-        break;
+        return r;
     }
-    case 3: // TB2
-        r.t_notice_type = "TB2";
-        r.t_action = "CONFORM";
-        r.t_plan = "GE06D";
-        r.t_plan_adm_ref_id = "F-PLAN-" + std::to_string(i);
-        r.t_trg_adm_ref_id = "F-T-" + std::to_string(i);
-        r.t_addr_code = "ANFR";
-        r.t_d_inuse = "2011-7-14";
-        break;
-    case 4: // TB3
-        r.t_notice_type = "TB3";
-        r.t_action = "PARTB";
-        r.t_plan = "GE06D";
-        r.t_trg_adm_ref_id = "F-T-" + std::to_string(i);
-        break;
-    default: // TB5
-        r.t_notice_type = "TB5";
-        r.t_action = "SUPPRESS";
-        r.t_fragment = "GE06D";
-        r.t_trg_adm_ref_id = "F-T-" + std::to_string(i);
-        break;
+    case 1:
+        return record_text::Make("CompleteGs2",
+                                 "t_adm_ref_id=F-ALLOT-" + id + "; t_allot_name=Allotment " + id);
+    case 2:
+        return record_text::Make("CompleteGa1", "sub.t_contour_id=" + id);
+    case 3:
+        return record_text::Make("CompleteTb2",
+                                 "t_plan_adm_ref_id=F-PLAN-" + id + "; t_trg_adm_ref_id=F-T-" + id);
+    default:
+        return record_text::Make(i % 6 == 4 ? "CompleteTb3" : "CompleteTb5", "t_trg_adm_ref_id=F-T-" + id);
     }
-    return r;
 }
 
 // Two files in memory: only complete GS1 notices, and a mix (half GS1, the rest of every other kind).

@@ -11,9 +11,10 @@
 // name applied in order, "from=name" starting from another notice.
 
 #include "notice/record.h"
-#include "support/case_table.h"
+#include "support/case_file.h"
 
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,66 +32,36 @@ inline std::vector<std::string> Split(std::string_view text, char by) {
     }
 }
 
+// The texts of a record by file key; FIELD names a member and its key at once. The tables are kept
+// packed by hand (clang-format would give each entry a line).
+// clang-format off
+#define FIELD(name) {#name, &Group::name}
 inline std::string *TextField(NoticeRecord &r, std::string_view key) {
-    using R = NoticeRecord;
-    static const std::map<std::string_view, std::string R::*> texts = {
-        {"t_action", &R::t_action},
-        {"t_fragment", &R::t_fragment},
-        {"t_plan", &R::t_plan},
-        {"t_prov", &R::t_prov},
-        {"t_adm_ref_id", &R::t_adm_ref_id},
-        {"t_trg_adm_ref_id", &R::t_trg_adm_ref_id},
-        {"t_plan_adm_ref_id", &R::t_plan_adm_ref_id},
-        {"t_notice_type", &R::t_notice_type},
-        {"stn_cls", &R::stn_cls},
-        {"t_sys_var", &R::t_sys_var},
-        {"t_adm", &R::t_adm},
-        {"t_ctry", &R::t_ctry},
-        {"t_is_resub", &R::t_is_resub},
-        {"t_is_pub_req", &R::t_is_pub_req},
-        {"t_call_sign", &R::t_call_sign},
-        {"t_plan_entry", &R::t_plan_entry},
-        {"t_assgn_code", &R::t_assgn_code},
-        {"t_offset", &R::t_offset},
-        {"t_remark_conds_met", &R::t_remark_conds_met},
-        {"t_signed_commitment", &R::t_signed_commitment},
-        {"t_erp_beam_tilt_dbw", &R::t_erp_beam_tilt_dbw},
-        {"t_beam_tilt_angle", &R::t_beam_tilt_angle},
-        {"t_addr_code", &R::t_addr_code},
-        {"t_op_agcy", &R::t_op_agcy},
-        {"t_d_expiry", &R::t_d_expiry},
-        {"t_d_inuse", &R::t_d_inuse},
-        {"t_date_rcv", &R::t_date_rcv},
-        {"t_freq_assgn", &R::t_freq_assgn},
-        {"t_trg_freq_assgn", &R::t_trg_freq_assgn},
-        {"t_hgt_agl", &R::t_hgt_agl},
-        {"t_eff_hgtmax", &R::t_eff_hgtmax},
-        {"t_erp_h_dbw", &R::t_erp_h_dbw},
-        {"t_erp_v_dbw", &R::t_erp_v_dbw},
-        {"t_polar", &R::t_polar},
-        {"t_ant_dir", &R::t_ant_dir},
-        {"t_site_name", &R::t_site_name},
-        {"t_site_alt", &R::t_site_alt},
-        {"t_op_hh_fr", &R::t_op_hh_fr},
-        {"t_op_hh_to", &R::t_op_hh_to},
-        {"t_remarks", &R::t_remarks},
-        {"t_int_remarks", &R::t_int_remarks},
-    };
-    static const std::map<std::string_view, std::string PlanningGroup::*> planning = {
-        {"t_email_addr", &PlanningGroup::email_addr},
-        {"t_rx_mode", &PlanningGroup::t_rx_mode},
-        {"t_ref_plan_cfg", &PlanningGroup::t_ref_plan_cfg},
-        {"t_sfn_id", &PlanningGroup::t_sfn_id},
-        {"t_associated_adm_allot_id", &PlanningGroup::t_associated_adm_allot_id},
-        {"t_associated_allot_sfn_id", &PlanningGroup::t_associated_allot_sfn_id},
-        {"t_spect_mask", &PlanningGroup::t_spect_mask},
-    };
-    static const std::map<std::string_view, std::string AllotmentGroup::*> allotment = {
-        {"t_allot_name", &AllotmentGroup::t_allot_name},
-        {"t_geo_area", &AllotmentGroup::t_geo_area},
-        {"t_nb_sub_areas", &AllotmentGroup::t_nb_sub_areas},
-        {"t_typ_ref_netwk", &AllotmentGroup::t_typ_ref_netwk},
-    };
+    static const auto texts = [] {
+        using Group = NoticeRecord;
+        return std::map<std::string_view, std::string Group::*>{
+            FIELD(t_action), FIELD(t_fragment), FIELD(t_plan), FIELD(t_prov), FIELD(t_adm_ref_id),
+            FIELD(t_trg_adm_ref_id), FIELD(t_plan_adm_ref_id), FIELD(t_notice_type), FIELD(stn_cls),
+            FIELD(t_sys_var), FIELD(t_adm), FIELD(t_ctry), FIELD(t_is_resub), FIELD(t_is_pub_req),
+            FIELD(t_call_sign), FIELD(t_plan_entry), FIELD(t_assgn_code), FIELD(t_offset),
+            FIELD(t_remark_conds_met), FIELD(t_signed_commitment), FIELD(t_erp_beam_tilt_dbw),
+            FIELD(t_beam_tilt_angle), FIELD(t_addr_code), FIELD(t_op_agcy), FIELD(t_d_expiry), FIELD(t_d_inuse),
+            FIELD(t_date_rcv), FIELD(t_freq_assgn), FIELD(t_trg_freq_assgn), FIELD(t_hgt_agl), FIELD(t_eff_hgtmax),
+            FIELD(t_erp_h_dbw), FIELD(t_erp_v_dbw), FIELD(t_polar), FIELD(t_ant_dir), FIELD(t_site_name),
+            FIELD(t_site_alt), FIELD(t_op_hh_fr), FIELD(t_op_hh_to), FIELD(t_remarks), FIELD(t_int_remarks)};
+    }();
+    static const auto planning = [] {
+        using Group = PlanningGroup;
+        return std::map<std::string_view, std::string Group::*>{
+            {"t_email_addr", &Group::email_addr}, FIELD(t_rx_mode), FIELD(t_ref_plan_cfg), FIELD(t_sfn_id),
+            FIELD(t_associated_adm_allot_id), FIELD(t_associated_allot_sfn_id), FIELD(t_spect_mask)};
+    }();
+    static const auto allotment = [] {
+        using Group = AllotmentGroup;
+        return std::map<std::string_view, std::string Group::*>{
+            FIELD(t_allot_name), FIELD(t_geo_area), FIELD(t_nb_sub_areas), FIELD(t_typ_ref_netwk)};
+    }();
+    // clang-format on
     if (auto it = texts.find(key); it != texts.end())
         return &(r.*it->second);
     if (auto it = planning.find(key); it != planning.end())
@@ -103,6 +74,7 @@ inline std::string *TextField(NoticeRecord &r, std::string_view key) {
         return &r.sub_area.t_nb_test_pts;
     return nullptr;
 }
+#undef FIELD
 
 inline bool *FlagField(NoticeRecord &r, std::string_view key) {
     if (key == "captured")
@@ -203,7 +175,7 @@ inline void Set(NoticeRecord &r, const std::string &key, const std::string &valu
             table->entries.at(i).value = value;
         }
     } else {
-        ADD_FAILURE() << "no record key " << key;
+        throw std::invalid_argument("no record key " + key);
     }
 }
 

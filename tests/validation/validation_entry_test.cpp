@@ -7,6 +7,8 @@
 #include "validation/validate.h"
 #include "validation/values_helpers.h"
 
+#include <gtest/gtest.h>
+
 #include <regex>
 
 namespace ondrell {
