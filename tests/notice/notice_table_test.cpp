@@ -33,6 +33,13 @@ const cases::Adapters kFunctions = {
     {"Notice", {3, [](auto &r) { return Out{FormatNotice(Make(r[1], r[2]), std::stoi(r[3]))}; }}},
     {"AnyNotice", {3, [](auto &r) { return Out{FormatAnyNotice(Make(r[1], r[2]), std::stoi(r[3]))}; }}},
     {"TextCheck", {2, [](auto &r) { return Out{CheckNoticeText(Make(r[1], r[2]))}; }}},
+    {"Has", // whether the text written holds a piece
+     {4,
+      [](auto &r) {
+          const NoticeRecord n = Make(r[2], r[3]);
+          const std::string text = r[1] == "SubArea" ? FormatSubAreaNotice(n, 1) : FormatNotice(n, 1);
+          return Out{cases::Flag(text.find(r[4]) != std::string::npos)};
+      }}},
     {"ParseError", {1, [](auto &r) { return Out{ParseError(r[1])}; }}},
 };
 

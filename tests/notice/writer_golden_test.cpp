@@ -82,41 +82,6 @@ TEST(NoticeFile, EmptyHeadLeavesAnEmptyLine) {
     EXPECT_EQ(FormatNoticeFile(FixedHeader(), {}), "");
 }
 
-TEST(StationBlock, RulesThatTheGoldenFilesDoNotShow) {
-    NoticeRecord r = samples::Gt1Article5Modify();
-    r.t_trg_adm_ref_id = "SUI-T-41"; // the identifier replaces the target characteristics
-    std::string text = FormatNotice(r, 1);
-    EXPECT_NE(text.find("t_trg_adm_ref_id = SUI-T-41"), std::string::npos);
-    EXPECT_EQ(text.find("t_trg_freq_assgn"), std::string::npos);
-    EXPECT_EQ(text.find("t_trg_long"), std::string::npos);
-
-    r.op_hours_given = false; // hours are written only when given
-    r.t_action = "ADD";       // target items only for MODIFY
-    text = FormatNotice(r, 1);
-    EXPECT_EQ(text.find("t_op_hh_fr"), std::string::npos);
-    EXPECT_EQ(text.find("t_trg_adm_ref_id"), std::string::npos);
-
-    r.t_fragment = "ntfd_rr"; // the fragment test is exact
-    text = FormatNotice(r, 1);
-    EXPECT_EQ(text.find("t_prov"), std::string::npos);
-    EXPECT_EQ(text.find("t_is_pub_req"), std::string::npos);
-
-    NoticeRecord modifyLower = samples::Gt1Article5Modify();
-    modifyLower.t_action = "modify"; // the action test is not
-    EXPECT_NE(FormatNotice(modifyLower, 1).find("t_trg_long = +0060905"), std::string::npos);
-}
-
-TEST(SubAreaNotice, WritesOnlyGivenPointsBelowTheCount) {
-    NoticeRecord r = samples::Ga1WithPoints();
-    r.sub_area.test_points[1].given = false;
-    r.sub_area.t_nb_test_pts = "3"; // point 3 lies beyond the count
-    const std::string text = FormatSubAreaNotice(r, 1);
-    EXPECT_NE(text.find("+0043000"), std::string::npos);
-    EXPECT_EQ(text.find("+0050000"), std::string::npos);
-    EXPECT_NE(text.find("+0051500"), std::string::npos);
-    EXPECT_EQ(text.find("+0044500"), std::string::npos);
-}
-
 TEST(FileName, RunsDatePartsTogetherUnpadded) {
     std::tm when{};
     when.tm_year = 109;

@@ -3,8 +3,8 @@
 // file keys (t_long=deg,hemi,min,sec and t_long.min for a part), plus what a record holds beyond
 // the file: captured, op_hours_given, planning.present, allotment.present, sub.present,
 // sub.t_contour_id, coord.present, coord.count, coord=F,I (a captured list), coord[i]=adm,role,
-// points=n, point[i]=long,lat (given; empty: not given), t_contour_id[i] of an allotment, and the
-// antenna tables eff_hgt, attn_h, attn_v: [i]=value, [i].given=1, [i].azimuth=, [*]=value (every
+// points=n, point[i]=long,lat (given; empty: not given), point[i].given=0, t_contour_id[i] of an allotment,
+// and the antenna tables eff_hgt, attn_h, attn_v: [i]=value, [i].given=1, [i].azimuth=, [*]=value (every
 // entry given), =v0,v1,... (the non-empty ones given).
 //
 // Named notices come from tests/support/notices.tsv: "Notice<TAB>name<TAB>changes", rows of one
@@ -147,7 +147,11 @@ inline void Set(NoticeRecord &r, const std::string &key, const std::string &valu
     } else if (base == "point" && i >= 0) {
         const auto cells = Split(value, ',');
         r.sub_area.test_points.resize(std::max<std::size_t>(r.sub_area.test_points.size(), i + 1));
-        r.sub_area.test_points[i] = value.empty() ? TestPoint{} : TestPoint{true, cells.at(0), cells.at(1)};
+        if (part == "given")
+            r.sub_area.test_points[i].given = value == "1";
+        else
+            r.sub_area.test_points[i] =
+                value.empty() ? TestPoint{} : TestPoint{true, cells.at(0), cells.at(1)};
     } else if (base == "t_contour_id" && i >= 0) {
         r.planning.allotment.t_contour_id.at(i) = value;
     } else if (Coordinate *c = Position(r, key.substr(0, key.find('.')))) {
