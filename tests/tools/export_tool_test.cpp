@@ -118,21 +118,14 @@ void ExpectGeoJson(const Json &collection) {
     }
 }
 
+// The sample contour closed by repeating its first point, and a GS1 sited south and west.
 NoticeRecord Ga1Closed() {
-    NoticeRecord r = samples::Ga1WithPoints();
-    r.sub_area.t_contour_id = "8";
-    r.sub_area.t_nb_test_pts = "5";
-    r.sub_area.test_points[4] = r.sub_area.test_points[0];
-    r.sub_area.test_points.resize(6);
-    return r;
+    return record_text::Make("Ga1WithPoints",
+                             "sub.t_contour_id=8; t_nb_test_pts=5; point[4]=+0043000,+520000; points=6");
 }
 
 NoticeRecord Gs1SouthWest() {
-    NoticeRecord r = samples::Gs1Article4();
-    r.t_adm_ref_id = "F-DAB-0002";
-    samples::SetCoord(r.site_long, "014", "W", "25", "07");
-    samples::SetCoord(r.site_lat, "07", "S", "56", "");
-    return r;
+    return record_text::Make("Gs1Article4", "t_adm_ref_id=F-DAB-0002; t_long=014,W,25,07; t_lat=07,S,56,");
 }
 
 class ExportTool : public ::testing::Test {
