@@ -9,13 +9,15 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace ondrell {
 namespace {
 
 // A full copy of the map whose first area points past the tree table.
 std::string DamagedAreaTable() {
-    const auto path = std::filesystem::temp_directory_path() / "ondrell_damaged.map";
+    const auto path =
+        std::filesystem::temp_directory_path() / ("ondrell_damaged_" + std::to_string(::getpid()) + ".map");
     std::filesystem::copy_file(ONDRELL_MAP_FILE, path, std::filesystem::copy_options::overwrite_existing);
     std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
     mapfile::Header header;
@@ -27,7 +29,7 @@ std::string DamagedAreaTable() {
 }
 
 std::string WriteTemp(const std::string &name, const std::string &bytes) {
-    const auto path = std::filesystem::temp_directory_path() / name;
+    const auto path = std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + name);
     std::ofstream(path, std::ios::binary) << bytes;
     return path.string();
 }

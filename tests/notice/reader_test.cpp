@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace ondrell {
 namespace {
@@ -169,7 +170,8 @@ TEST(Reader, SurvivesJunkAndHugeInput) {
               std::string::npos);
 
     // A 100 MB line is refused without being held whole.
-    const auto path = std::filesystem::temp_directory_path() / "ondrell_reader_long_line.txt";
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("ondrell_reader_long_line_" + std::to_string(::getpid()) + ".txt");
     {
         std::ofstream out(path, std::ios::binary);
         out << "File captured on x\r\nProcessed by u\r\nProgram Id: p\r\n\r\n<NOTICE>\r\nt_remarks = ";
@@ -193,7 +195,8 @@ TEST(Reader, SurvivesJunkAndHugeInput) {
 }
 
 TEST(Reader, StreamsAHundredThousandNoticesFromAFile) {
-    const auto path = std::filesystem::temp_directory_path() / "ondrell_reader_many.txt";
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("ondrell_reader_many_" + std::to_string(::getpid()) + ".txt");
     {
         std::ofstream out(path, std::ios::binary);
         for (const auto &line : FormatHeaderLines(kHeader))

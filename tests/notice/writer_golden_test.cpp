@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace ondrell {
 namespace {
@@ -51,7 +52,8 @@ FileHeaderInfo FixedHeader() {
 }
 
 TEST(NoticeFileGolden, WholeFileThroughTheSink) {
-    const auto path = std::filesystem::temp_directory_path() / "ondrell_whole_file_test.txt";
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("ondrell_whole_file_test_" + std::to_string(::getpid()) + ".txt");
     const NoticeRecord first = samples::Gs1Article4();
     const NoticeRecord second = samples::Tb5();
     FileSink sink;

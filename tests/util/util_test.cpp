@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace ondrell {
 namespace {
@@ -50,7 +51,8 @@ TEST(Environment, ShortUserNameAndDateSeparatorOfThisMachine) {
 // True only for existing non-folders; a pattern matches any file, a path ending in its separator
 // lists the folder's visible files.
 TEST(FileExists, FilesPatternsAndListings) {
-    const auto dir = std::filesystem::temp_directory_path() / "ondrell_file_exists_test";
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("ondrell_file_exists_test_" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "sub");
     const std::string listing = dir.string() + "/";
