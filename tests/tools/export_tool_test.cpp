@@ -1,38 +1,21 @@
 // ondrell-tool export --geojson, run as a separate process: the output must parse as GeoJSON and
 // every coordinate must match the signed texts of the file it came from.
-#include "notice/notice_writer.h"
-#include "notice/windows1252.h"
 
 #include "sample_records.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace ondrell {
 namespace {
 
 using Json = nlohmann::json;
 using Position = std::pair<double, double>;
-
-struct ToolRun {
-    int exit = -1;
-    std::string out, err;
-};
-
-std::string Slurp(const std::filesystem::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // "+DDDMM[SS]" / "-DDMM[SS]" to degrees, independently of the tool's own reading.
 double SignedTextDegrees(const std::string &text, int degreeDigits) {
@@ -128,36 +111,7 @@ NoticeRecord Gs1SouthWest() {
     return record_text::Make("Gs1Article4", "t_adm_ref_id=F-DAB-0002; t_long=014,W,25,07; t_lat=07,S,56,");
 }
 
-class ExportTool : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / ("ondrell_tool_export_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        ::setenv("ONDRELL_MAP_FILE", ONDRELL_MAP_FILE, 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    std::string WriteNotices(const std::string &name, const std::vector<NoticeRecord> &records) {
-        std::string bytes;
-        EXPECT_TRUE(
-            Utf8ToWindows1252(FormatNoticeFile({"08/05/2009", "09:05:07", "tester"}, records), bytes));
-        const auto path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    ToolRun Tool(const std::string &args) {
-        const auto out = dir_ / "stdout", err = dir_ / "stderr";
-        const std::string command =
-            std::string(ONDRELL_TOOL) + " " + args + " >" + out.string() + " 2>" + err.string();
-        ToolRun run;
-        const int status = std::system(command.c_str());
-        run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = Slurp(out);
-        run.err = Slurp(err);
-        return run;
-    }
-    std::filesystem::path dir_;
-};
+class ExportTool : public ToolTest {};
 
 // Each kind of position becomes the geometry it should, at the file's coordinates; notices without
 // a position (an allotment, a withdrawal) give no feature and no error.

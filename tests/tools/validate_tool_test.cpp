@@ -1,70 +1,17 @@
 #include "geo/world_map.h"
 #include "notice/notice_reader.h"
-#include "notice/notice_writer.h"
-#include "notice/windows1252.h"
 #include "validation/validate.h"
 
 #include "sample_records.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace ondrell {
 namespace {
 
-struct ToolRun {
-    int exit = -1;
-    std::string out, err;
-};
-
-std::string Slurp(const std::filesystem::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class ValidateTool : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ =
-            std::filesystem::temp_directory_path() / ("ondrell_tool_validate_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        ::setenv("ONDRELL_MAP_FILE", ONDRELL_MAP_FILE, 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    std::string WriteFile(const std::string &name, const std::string &bytes) {
-        const auto path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    std::string WriteNotices(const std::string &name, const std::vector<NoticeRecord> &records) {
-        std::string bytes;
-        EXPECT_TRUE(
-            Utf8ToWindows1252(FormatNoticeFile({"08/05/2009", "09:05:07", "tester"}, records), bytes));
-        return WriteFile(name, bytes);
-    }
-    ToolRun Tool(const std::string &args) {
-        const auto out = dir_ / "stdout", err = dir_ / "stderr";
-        const std::string command =
-            std::string(ONDRELL_TOOL) + " validate " + args + " >" + out.string() + " 2>" + err.string();
-        ToolRun run;
-        const int status = std::system(command.c_str());
-        run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = Slurp(out);
-        run.err = Slurp(err);
-        return run;
-    }
-    std::filesystem::path dir_;
-};
+class ValidateTool : public ToolTest {};
 
 // The tool reports exactly what the Validate button computes for each notice.
 TEST_F(ValidateTool, JsonMatchesTheEngineNoticeByNotice) {
@@ -76,7 +23,7 @@ TEST_F(ValidateTool, JsonMatchesTheEngineNoticeByNotice) {
                                                samples::Tb3(),
                                                samples::Tb5()};
     const std::string path = WriteNotices("kinds.txt", records);
-    const ToolRun run = Tool("--json " + path);
+    const ToolRun run = Tool("validate --json " + path);
     ASSERT_TRUE(run.exit == 0 || run.exit == 1) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     ASSERT_EQ(json.size(), records.size());
@@ -105,7 +52,7 @@ TEST_F(ValidateTool, JsonMatchesTheEngineNoticeByNotice) {
 
 TEST_F(ValidateTool, TextShowsOneBlockPerNoticeWithLfLines) {
     const std::string path = WriteNotices("tb5.txt", {samples::Tb5(), samples::Tb5()});
-    const ToolRun run = Tool(path);
+    const ToolRun run = Tool("validate " + path);
     EXPECT_EQ(run.exit, 0) << run.err;
     EXPECT_EQ(run.out, path + ": notice 1 TB5: Notice Receivable\nThe notice is receivable\n\n" + path +
                            ": notice 2 TB5: Notice Receivable\nThe notice is receivable\n\n");
@@ -118,7 +65,7 @@ TEST_F(ValidateTool, UnreadableFilesGiveTwoAndTheOthersAreStillValidated) {
         WriteFile("bad.txt", "File captured on x\r\nProcessed by u\r\nProgram Id: p\r\n\r\n"
                              "<NOTICE>\r\nNotice No = 1\r\nt_notice_type = TB5\r\n");
     const std::string missing = (dir_ / "missing.txt").string();
-    const ToolRun run = Tool("--json " + missing + " " + bad + " " + good);
+    const ToolRun run = Tool("validate --json " + missing + " " + bad + " " + good);
     EXPECT_EQ(run.exit, 2);
     EXPECT_NE(run.err.find(missing + ": cannot open the file: No such file or directory"), std::string::npos);
     EXPECT_NE(
@@ -132,9 +79,9 @@ TEST_F(ValidateTool, UnreadableFilesGiveTwoAndTheOthersAreStillValidated) {
 }
 
 TEST_F(ValidateTool, ArgumentErrorsGiveTwo) {
-    EXPECT_EQ(Tool("").exit, 2);
-    EXPECT_EQ(Tool("--json").exit, 2);
-    const ToolRun empty = Tool("--json " + WriteFile("empty.txt", ""));
+    EXPECT_EQ(Tool("validate").exit, 2);
+    EXPECT_EQ(Tool("validate --json").exit, 2);
+    const ToolRun empty = Tool("validate --json " + WriteFile("empty.txt", ""));
     EXPECT_EQ(empty.exit, 2);
     EXPECT_EQ(nlohmann::json::parse(empty.out), nlohmann::json::array());
 }
