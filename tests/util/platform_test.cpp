@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace ondrell {
 namespace {
@@ -26,6 +27,7 @@ class PlatformFiles : public ::testing::Test {
                fs::path(u8"ondrell_données_" +
                         std::u8string(reinterpret_cast<const char8_t *>(
                             ::testing::UnitTest::GetInstance()->current_test_info()->name())));
+        dir_ += "_" + std::to_string(std::random_device{}()); // runs in other work trees at once
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
