@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <unordered_map>
 
 namespace ondrell {
@@ -61,25 +62,37 @@ bool Meets(const mf::BoundaryEdge &e, const LonLatBox &box) {
            std::max(e.alat, e.blat) >= box.south && std::min(e.alat, e.blat) <= box.north;
 }
 
-// The edges of one area that meet the box, in tree order.
+// The edges of one area that meet the box, in tree order. A tree that breaks the builder's rules
+// (children after their parent, within the area's nodes, leaves within the edges) is damage.
 std::vector<const mf::BoundaryEdge *> EdgesInBox(const WorldMap::Impl &map, std::size_t area,
                                                  const LonLatBox &box, const EcefBounds &bounds) {
     std::vector<const mf::BoundaryEdge *> edges;
     const mf::AreaRecord &record = map.areas[area];
-    if (record.nodeCount == 0)
+    if (record.nodeCount == 0 || map.Damaged())
         return edges;
-    std::uint32_t stack[64];
+    const std::uint32_t end = record.rootNode + record.nodeCount;
+    std::uint32_t stack[mf::kMaxTreeDepth + 2];
     int top = 0;
     stack[top++] = record.rootNode;
+    std::uint32_t budget = record.nodeCount; // a tree reaches each node once
     while (top > 0) {
-        const mf::BvhNode &node = map.nodes[stack[--top]];
+        const std::uint32_t index = stack[--top];
+        const mf::BvhNode &node = map.nodes[index];
         if (!Overlaps(node, bounds))
             continue;
+        const bool whole =
+            budget-- > 0 &&
+            (node.count > 0 ? node.first <= map.nodeEdgeCount && node.count <= map.nodeEdgeCount - node.first
+                            : node.first > index && node.first < end - 1 && top + 2 <= int(std::size(stack)));
+        if (!whole) {
+            map.MarkDamaged("boundary trees");
+            return {};
+        }
         if (node.count > 0) {
             for (std::uint32_t i = node.first; i < node.first + node.count; ++i)
                 if (Meets(map.nodeEdges[i], box))
                     edges.push_back(&map.nodeEdges[i]);
-        } else if (top < 62) {
+        } else {
             stack[top++] = node.first + 1;
             stack[top++] = node.first;
         }

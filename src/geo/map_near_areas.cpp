@@ -2,9 +2,10 @@
 //
 // The search runs on earth-centred coordinates, where the straight-line (chord) distance never
 // exceeds the geodesic distance and differs from it by a nearly constant factor at a given
-// length (under 0.1 % up to 1000 km). Candidate areas are ordered by the chord distance to their
-// bounding box; each area's tree is searched for its nearest boundary edge while the chord can
-// still beat the current bound; only the winners get an exact geodesic from GeographicLib.
+// length (under 0.1 % up to 1000 km). Candidate areas, found through a tree over the areas' root
+// boxes, are ordered by the chord distance to their box; each area's tree is searched for its nearest
+// boundary edge while the chord can still beat the current bound; only the winners get an exact geodesic from
+// GeographicLib.
 
 #include "geo/world_map_impl.h"
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace ondrell {
 
@@ -59,6 +61,51 @@ struct Hit {
     double t;
 };
 
+// Walks the tree held in nodes[begin, end) from its root at begin, nearer child first, into every
+// leaf whose box lies closer than sqrt(bound2()) (asked again after each leaf). A valid tree's
+// children come after their parent and each node is reached once; anything else is damage, and
+// the walk stops with false.
+template <typename Bound, typename Leaf>
+bool WalkTree(const mf::BvhNode *nodes, std::uint32_t begin, std::uint32_t end, const double p[3],
+              double rootDistance2, Bound bound2, Leaf leaf) {
+    struct Pending {
+        std::uint32_t node;
+        double distance2;
+    };
+    Pending stack[mf::kMaxTreeDepth + 2];
+    int top = 0;
+    stack[top++] = {begin, rootDistance2};
+    std::uint32_t budget = end - begin;
+    while (top > 0) {
+        const Pending pending = stack[--top];
+        const double limit = bound2();
+        if (pending.distance2 >= limit)
+            continue;
+        if (budget-- == 0)
+            return false;
+        const mf::BvhNode &node = nodes[pending.node];
+        if (node.count > 0) {
+            if (!leaf(node))
+                return false;
+            continue;
+        }
+        if (node.first <= pending.node || node.first >= end - 1)
+            return false;
+        // Visit the nearer child first so the bound tightens early.
+        Pending a{node.first, BoxDistance2(nodes[node.first], p)};
+        Pending b{node.first + 1, BoxDistance2(nodes[node.first + 1], p)};
+        if (a.distance2 > b.distance2)
+            std::swap(a, b);
+        if (top + 2 > int(std::size(stack)))
+            return false;
+        if (b.distance2 < limit)
+            stack[top++] = b;
+        if (a.distance2 < limit)
+            stack[top++] = a;
+    }
+    return true;
+}
+
 // Nearest boundary edge of one area closer than sqrt(bound2); false when there is none.
 // rootDistance2 is the squared distance to the area's root box.
 bool NearestEdge(const WorldMap::Impl &map, std::size_t area, const double p[3], double rootDistance2,
@@ -66,23 +113,14 @@ bool NearestEdge(const WorldMap::Impl &map, std::size_t area, const double p[3],
     const mf::AreaRecord &record = map.areas[area];
     if (record.nodeCount == 0)
         return false;
-    // Nodes to visit with their box distance. The converter splits at the median, so a tree is at
-    // most log2(edges / 8) + 1 deep and the stack never holds more than one entry per level plus one.
-    struct Pending {
-        std::uint32_t node;
-        double distance2;
-    };
-    Pending stack[64];
-    int top = 0;
-    stack[top++] = {record.rootNode, rootDistance2};
     bool found = false;
-    while (top > 0) {
-        const Pending pending = stack[--top];
-        if (pending.distance2 >= bound2)
-            continue;
-        const mf::BvhNode &node = map.nodes[pending.node];
-        if (node.count > 0) {
-            for (std::uint32_t i = node.first; i < node.first + node.count; ++i) {
+    const bool whole = WalkTree(
+        map.nodes, record.rootNode, record.rootNode + record.nodeCount, p, rootDistance2,
+        [&] { return bound2; },
+        [&](const mf::BvhNode &leaf) {
+            if (leaf.first > map.nodeEdgeCount || leaf.count > map.nodeEdgeCount - leaf.first)
+                return false;
+            for (std::uint32_t i = leaf.first; i < leaf.first + leaf.count; ++i) {
                 double t;
                 const double d2 = SegmentDistance2(map.nodeEdges[i], p, &t);
                 if (d2 < bound2) {
@@ -91,19 +129,43 @@ bool NearestEdge(const WorldMap::Impl &map, std::size_t area, const double p[3],
                     found = true;
                 }
             }
-            continue;
-        }
-        // Visit the nearer child first so the bound tightens early.
-        Pending a{node.first, BoxDistance2(map.nodes[node.first], p)};
-        Pending b{node.first + 1, BoxDistance2(map.nodes[node.first + 1], p)};
-        if (a.distance2 > b.distance2)
-            std::swap(a, b);
-        if (b.distance2 < bound2 && top < 63)
-            stack[top++] = b;
-        if (a.distance2 < bound2 && top < 63)
-            stack[top++] = a;
+            return true;
+        });
+    if (!whole)
+        map.MarkDamaged("boundary trees");
+    return whole && found;
+}
+
+// Areas with boundary edges whose root box lies closer than radius, nearest box first, found
+// through the tree over the areas' root boxes.
+std::vector<std::pair<double, std::size_t>> CandidateAreas(const WorldMap::Impl &map, const double p[3],
+                                                           double radius) {
+    std::vector<std::pair<double, std::size_t>> candidates;
+    if (map.areaNodeCount == 0)
+        return candidates;
+    const double radius2 = radius * radius;
+    const bool whole = WalkTree(
+        map.areaNodes, 0, std::uint32_t(map.areaNodeCount), p, BoxDistance2(map.areaNodes[0], p),
+        [&] { return radius2; },
+        [&](const mf::BvhNode &leaf) {
+            if (leaf.first > map.areaOrderCount || leaf.count > map.areaOrderCount - leaf.first)
+                return false;
+            for (std::uint32_t i = leaf.first; i < leaf.first + leaf.count; ++i) {
+                const std::size_t area = map.areaOrder[i]; // bounded when the map was loaded
+                if (map.areas[area].nodeCount == 0)
+                    continue;
+                const double d2 = BoxDistance2(map.nodes[map.areas[area].rootNode], p);
+                if (d2 < radius2)
+                    candidates.emplace_back(d2, area);
+            }
+            return true;
+        });
+    if (!whole) {
+        map.MarkDamaged("area tree");
+        candidates.clear();
     }
-    return found;
+    std::sort(candidates.begin(), candidates.end());
+    return candidates;
 }
 
 double GeodesicKm(const mf::BoundaryEdge &e, double t, double lon, double lat) {
@@ -118,21 +180,14 @@ double GeodesicKm(const mf::BoundaryEdge &e, double t, double lon, double lat) {
 
 std::vector<NearArea> FindNearAreas(const WorldMap::Impl &map, double lon, double lat, double radiusKm,
                                     std::size_t maxCount) {
-    if (maxCount == 0 || !std::isfinite(lon) || !(lat >= -90 && lat <= 90) || !(radiusKm >= 0))
+    if (maxCount == 0 || !std::isfinite(lon) || !(lat >= -90 && lat <= 90) || !(radiusKm >= 0) ||
+        map.Damaged())
         return {};
     double p[3];
     mf::ToEcef(lon, lat, p);
     const double radiusBound = radiusKm + kSlackKm;
 
-    std::vector<std::pair<double, std::size_t>> candidates;
-    for (std::size_t a = 0; a < map.areaCount; ++a) {
-        if (map.areas[a].nodeCount == 0)
-            continue;
-        const double d2 = BoxDistance2(map.nodes[map.areas[a].rootNode], p);
-        if (d2 < radiusBound * radiusBound)
-            candidates.emplace_back(d2, a);
-    }
-    std::sort(candidates.begin(), candidates.end());
+    const auto candidates = CandidateAreas(map, p, radiusBound);
 
     const std::size_t keep = maxCount + 2; // a little spare for rank changes near the cut
     std::vector<Hit> hits;
@@ -156,6 +211,8 @@ std::vector<NearArea> FindNearAreas(const WorldMap::Impl &map, double lon, doubl
         }
     }
 
+    if (map.Damaged())
+        return {};
     // Geodesics for the first maxCount hits, and for any later hit close enough to swap places.
     std::vector<NearArea> result;
     double cut = HUGE_VAL;

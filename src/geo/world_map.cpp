@@ -11,16 +11,29 @@ namespace ondrell {
 
 namespace mf = mapfile;
 
-WorldMap::Impl::Impl(MapFile mapped) : file(std::move(mapped)) {
+WorldMap::Impl::Impl(MapFile mapped, std::string mapName)
+    : file(std::move(mapped)), name(std::move(mapName)) {
     const mf::Header &h = file.Header();
     areas = file.Array<mf::AreaRecord>(h.areas);
     areaCount = h.areas.count;
     cellFirst = file.Array<std::uint32_t>(h.cellFirst);
     cellArea = file.Array<std::uint16_t>(h.cellArea);
     groups = file.Array<mf::CellGroup>(h.groups);
+    groupCount = h.groups.count;
     cellEdges = file.Array<mf::CellEdge>(h.cellEdges);
+    cellEdgeCount = h.cellEdges.count;
     nodes = file.Array<mf::BvhNode>(h.nodes);
     nodeEdges = file.Array<mf::BoundaryEdge>(h.nodeEdges);
+    nodeEdgeCount = h.nodeEdges.count;
+    areaNodes = file.Array<mf::BvhNode>(h.areaNodes);
+    areaNodeCount = h.areaNodes.count;
+    areaOrder = file.Array<std::uint32_t>(h.areaOrder);
+    areaOrderCount = h.areaOrder.count;
+}
+
+void WorldMap::Impl::MarkDamaged(const char *part) const {
+    const char *none = nullptr;
+    damage.compare_exchange_strong(none, part, std::memory_order_relaxed);
 }
 
 std::string_view WorldMap::Impl::Symbol(std::size_t area) const {
@@ -44,12 +57,24 @@ int WorldMap::Impl::AreaIndexAt(double lon, double lat) const {
     const int col = std::min(static_cast<int>((lon + 180) / mf::kCellDeg), mf::kGridCols - 1);
     const int row = std::min(static_cast<int>((lat + 90) / mf::kCellDeg), mf::kGridRows - 1);
     const std::size_t cell = std::size_t(row) * mf::kGridCols + col;
+    if (Damaged())
+        return -1;
+    const std::uint32_t firstGroup = cellFirst[cell], endGroup = cellFirst[cell + 1];
+    if (firstGroup > endGroup || endGroup > groupCount) {
+        MarkDamaged("cell table");
+        return -1;
+    }
     // Walk from the cell's reference point to the point: each polygon boundary crossed flips
     // whether we are inside that polygon.
     const double rx = -180 + (col + 0.5) * mf::kCellDeg + mf::kRefOffsetLon;
     const double ry = -90 + (row + 0.5) * mf::kCellDeg + mf::kRefOffsetLat;
-    for (std::uint32_t g = cellFirst[cell]; g < cellFirst[cell + 1]; ++g) {
+    for (std::uint32_t g = firstGroup; g < endGroup; ++g) {
         const mf::CellGroup &group = groups[g];
+        if (group.firstEdge > cellEdgeCount || group.edgeCount > cellEdgeCount - group.firstEdge ||
+            group.area >= areaCount) {
+            MarkDamaged("cell groups");
+            return -1;
+        }
         bool inside = group.refInside != 0;
         const mf::CellEdge *e = cellEdges + group.firstEdge;
         for (const mf::CellEdge *end = e + group.edgeCount; e != end; ++e) {
@@ -62,7 +87,14 @@ int WorldMap::Impl::AreaIndexAt(double lon, double lat) const {
         if (inside)
             return group.area;
     }
-    return cellArea[cell] == mf::kNoArea ? -1 : cellArea[cell];
+    const std::uint16_t whole = cellArea[cell];
+    if (whole == mf::kNoArea)
+        return -1;
+    if (whole >= areaCount) {
+        MarkDamaged("cell areas");
+        return -1;
+    }
+    return whole;
 }
 
 WorldMap::WorldMap(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -70,11 +102,24 @@ WorldMap::~WorldMap() = default;
 WorldMap::WorldMap(WorldMap &&) noexcept = default;
 WorldMap &WorldMap::operator=(WorldMap &&) noexcept = default;
 
-std::optional<WorldMap> WorldMap::Load(const std::string &path, std::string *error) {
-    auto file = MapFile::Open(path, error);
+std::optional<WorldMap> WorldMap::Load(const std::string &path, std::string *error, MapCheck check) {
+    auto file = MapFile::Open(path, check, error);
     if (!file)
         return std::nullopt;
-    return WorldMap(std::make_unique<Impl>(std::move(*file)));
+    return WorldMap(std::make_unique<Impl>(std::move(*file), path));
+}
+
+std::optional<WorldMap> WorldMap::FromBytes(std::string_view bytes, const std::string &name,
+                                            std::string *error, MapCheck check) {
+    auto file = MapFile::FromBytes(bytes, name, check, error);
+    if (!file)
+        return std::nullopt;
+    return WorldMap(std::make_unique<Impl>(std::move(*file), name));
+}
+
+std::string WorldMap::Damage() const {
+    const char *part = impl_->damage.load(std::memory_order_relaxed);
+    return part ? impl_->name + " is damaged (" + part + ")" : std::string();
 }
 
 std::string WorldMap::AreaAt(double lon, double lat) const {

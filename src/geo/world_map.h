@@ -29,6 +29,13 @@ struct AreaBorder {
     std::vector<Polyline> lines;
 };
 
+// How much of a map file Load checks before using it. Either way every index a query reads is
+// bounded, so a damaged file never crashes or hangs a query.
+enum class MapCheck {
+    Tables, // header, area table and area tree against their checksums, and the section bounds
+    Full,   // also every large table against its checksum: reads the whole file (about 53 MB)
+};
+
 class WorldMap {
   public:
     ~WorldMap();
@@ -36,7 +43,15 @@ class WorldMap {
     WorldMap &operator=(WorldMap &&) noexcept;
 
     // Loads a map file written by the map converter; nullopt with a reason in *error on failure.
-    static std::optional<WorldMap> Load(const std::string &path, std::string *error);
+    static std::optional<WorldMap> Load(const std::string &path, std::string *error,
+                                        MapCheck check = MapCheck::Full);
+    // The same from the bytes of a map file (copied); name stands for the file in messages.
+    static std::optional<WorldMap> FromBytes(std::string_view bytes, const std::string &name,
+                                             std::string *error, MapCheck check = MapCheck::Full);
+
+    // Empty while every query found the map whole; else why it is not ("<file> is damaged (...)").
+    // Once a query has met damage, queries answer the sea and no near areas.
+    std::string Damage() const;
 
     // Symbol of the area containing the point, or "" when it lies in the sea.
     std::string AreaAt(double lon, double lat) const;

@@ -29,7 +29,7 @@ double HaversineKm(double lon1, double lat1, double lon2, double lat2) {
 // Nearest boundary distance of every area within maxKm, by brute force over all edges.
 std::map<std::string, double> BruteForce(double lon, double lat, double maxKm) {
     std::string error;
-    const auto file = MapFile::Open(ONDRELL_MAP_FILE, &error);
+    const auto file = MapFile::Open(ONDRELL_MAP_FILE, MapCheck::Tables, &error);
     EXPECT_TRUE(file.has_value()) << error;
     const mf::Header &h = file->Header();
     const auto *areas = file->Array<mf::AreaRecord>(h.areas);

@@ -14,20 +14,6 @@
 namespace ondrell {
 namespace {
 
-// A full copy of the map whose first area points past the tree table.
-std::string DamagedAreaTable() {
-    const auto path =
-        std::filesystem::temp_directory_path() / ("ondrell_damaged_" + std::to_string(::getpid()) + ".map");
-    std::filesystem::copy_file(ONDRELL_MAP_FILE, path, std::filesystem::copy_options::overwrite_existing);
-    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
-    mapfile::Header header;
-    file.read(reinterpret_cast<char *>(&header), sizeof header);
-    const std::uint32_t pastTheEnd = std::uint32_t(header.nodes.count) + 1;
-    file.seekp(std::streamoff(header.areas.offset + offsetof(mapfile::AreaRecord, rootNode)));
-    file.write(reinterpret_cast<const char *>(&pastTheEnd), sizeof pastTheEnd);
-    return path.string();
-}
-
 std::string WriteTemp(const std::string &name, const std::string &bytes) {
     const auto path = std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + name);
     std::ofstream(path, std::ios::binary) << bytes;
@@ -54,7 +40,6 @@ TEST(MapLoadTest, RefusesMissingForeignAndTruncatedFiles) {
         {"foreign", WriteTemp("ondrell_foreign.map", std::string(4096, 'x')), "not an Ondrell map"},
         {"other version", WriteTemp("ondrell_version.map", otherVersion), "another version"},
         {"truncated", WriteTemp("ondrell_truncated.map", head), "truncated"},
-        {"damaged", DamagedAreaTable(), "damaged (area table)"},
     };
     for (const auto &c : cases) {
         std::string error;

@@ -1,5 +1,6 @@
 #include "map_builder.h"
 
+#include "geo/map_file.h"
 #include "geo/map_format.h"
 #include "map_grid.h"
 #include "map_polygons.h"
@@ -20,7 +21,7 @@ namespace {
 template <typename T> mf::Section Append(std::vector<char> &out, const std::vector<T> &items) {
     while (out.size() % 8)
         out.push_back(0);
-    mf::Section section{out.size(), items.size()};
+    mf::Section section{out.size(), items.size(), 0};
     const char *bytes = reinterpret_cast<const char *>(items.data());
     out.insert(out.end(), bytes, bytes + items.size() * sizeof(T));
     return section;
@@ -58,8 +59,12 @@ MapStats WriteMapFile(const std::vector<AreaPolygon> &input, const std::string &
     header.cellEdges = Append(out, grid.edges);
     header.nodes = Append(out, trees.nodes);
     header.nodeEdges = Append(out, trees.edges);
+    header.areaNodes = Append(out, trees.areaNodes);
+    header.areaOrder = Append(out, trees.areaOrder);
     header.fileSize = out.size();
     std::memcpy(out.data(), &header, sizeof header);
+    if (!SealMap(out.data(), out.size()))
+        throw std::runtime_error("map layout does not fit its own size");
 
     const std::string temp = path + ".tmp";
     {

@@ -59,6 +59,43 @@ void BuildNode(Trees &trees, std::uint32_t index, std::size_t lo, std::size_t hi
     BuildNode(trees, child + 1, mid, hi);
 }
 
+constexpr std::size_t kLeafAreas = 4;
+
+// The tree over the areas' root boxes: split at the median box centre along the widest axis.
+void BuildAreaNode(Trees &trees, std::uint32_t index, std::size_t lo, std::size_t hi) {
+    auto box = [&](std::uint32_t root) -> const mf::BvhNode & { return trees.nodes[root]; };
+    mf::BvhNode &node = trees.areaNodes[index];
+    for (int d = 0; d < 3; ++d) {
+        node.lo[d] = 1e30f;
+        node.hi[d] = -1e30f;
+    }
+    for (std::size_t i = lo; i < hi; ++i)
+        for (int d = 0; d < 3; ++d) {
+            node.lo[d] = std::min(node.lo[d], box(trees.areaOrder[i]).lo[d]);
+            node.hi[d] = std::max(node.hi[d], box(trees.areaOrder[i]).hi[d]);
+        }
+    if (hi - lo <= kLeafAreas) {
+        node.first = std::uint32_t(lo);
+        node.count = std::uint32_t(hi - lo);
+        return;
+    }
+    int axis = 0;
+    for (int d = 1; d < 3; ++d)
+        if (node.hi[d] - node.lo[d] > node.hi[axis] - node.lo[axis])
+            axis = d;
+    auto centre = [&](std::uint32_t root) { return double(box(root).lo[axis]) + box(root).hi[axis]; };
+    const std::size_t mid = (lo + hi) / 2;
+    std::nth_element(trees.areaOrder.begin() + long(lo), trees.areaOrder.begin() + long(mid),
+                     trees.areaOrder.begin() + long(hi),
+                     [&](std::uint32_t a, std::uint32_t b) { return centre(a) < centre(b); });
+    const auto child = std::uint32_t(trees.areaNodes.size());
+    trees.areaNodes.resize(trees.areaNodes.size() + 2);
+    trees.areaNodes[index].first = child;
+    trees.areaNodes[index].count = 0;
+    BuildAreaNode(trees, child, lo, mid);
+    BuildAreaNode(trees, child + 1, mid, hi);
+}
+
 } // namespace
 
 Trees BuildTrees(const std::vector<Polygon> &polygons, std::vector<mf::AreaRecord> &areas) {
@@ -94,6 +131,19 @@ Trees BuildTrees(const std::vector<Polygon> &polygons, std::vector<mf::AreaRecor
         BuildNode(trees, areas[area].rootNode, lo, hi);
         areas[area].nodeCount = std::uint32_t(trees.nodes.size() - areas[area].rootNode);
     }
+    // The area tree sorts root node indices while it is built, then names the areas instead.
+    std::vector<std::uint32_t> areaOfRoot(trees.nodes.size());
+    for (std::uint32_t area = 0; area < areas.size(); ++area)
+        if (areas[area].nodeCount > 0) {
+            trees.areaOrder.push_back(areas[area].rootNode);
+            areaOfRoot[areas[area].rootNode] = area;
+        }
+    if (!trees.areaOrder.empty()) {
+        trees.areaNodes.emplace_back();
+        BuildAreaNode(trees, 0, 0, trees.areaOrder.size());
+    }
+    for (auto &entry : trees.areaOrder)
+        entry = areaOfRoot[entry];
     return trees;
 }
 
