@@ -1,15 +1,17 @@
 // locate: reads "LON LAT" lines (decimal degrees, east and north positive) on standard input and
 // writes, per line, the area holding the point ("-" for the sea), then a tab and "SYMBOL KM" for
-// each area within 1000 km, nearest first, separated by tabs.
+// each area within 1000 km, nearest first, separated by tabs. A line that is not a point gets "?"
+// and a message naming it; the exit status is then 1.
 
 #include "command.h"
+#include "point_lines.h"
 
 #include "geo/world_map.h"
 
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -20,6 +22,39 @@ std::string ExecutableDir() {
     return ec ? std::string() : exe.parent_path().string();
 }
 
+// Standard output in large writes rather than one per line.
+class Output {
+  public:
+    ~Output() { Flush(); }
+    std::string &Text() { return text_; }
+    void LineDone() {
+        if (text_.size() >= 1 << 16)
+            Flush();
+    }
+    void Flush() {
+        std::fwrite(text_.data(), 1, text_.size(), stdout);
+        std::fflush(stdout);
+        text_.clear();
+    }
+
+  private:
+    std::string text_;
+};
+
+void AppendAnswer(const ondrell::WorldMap &map, const ondrell::tool::DecimalPoint &p, std::string &out) {
+    const std::string area = map.AreaAt(p.lon, p.lat);
+    out += area.empty() ? "-" : area;
+    for (const auto &near : map.NearAreas(p.lon, p.lat)) {
+        char km[32];
+        const auto end = std::to_chars(km, km + sizeof km, near.km, std::chars_format::fixed, 1).ptr;
+        out += '\t';
+        out += near.symbol;
+        out += ' ';
+        out.append(km, end);
+    }
+    out += '\n';
+}
+
 int Locate(const std::string &mapPath) {
     std::string error;
     const auto map =
@@ -28,25 +63,31 @@ int Locate(const std::string &mapPath) {
         std::cerr << "locate: " << error << "\n";
         return 1;
     }
-    std::string line;
+    using ondrell::tool::LineReader;
+    LineReader lines(stdin, ondrell::tool::kMaxPointLine);
+    Output out;
     int status = 0;
-    while (std::getline(std::cin, line)) {
-        std::istringstream fields(line);
-        double lon = 0, lat = 0;
-        if (!(fields >> lon >> lat)) {
-            std::cerr << "locate: expected \"LON LAT\", got: " << line << "\n";
-            std::cout << "?\n";
+    std::string_view line;
+    for (LineReader::Status s; (s = lines.Next(&line)) != LineReader::Status::End;) {
+        std::string reason = "longer than " + std::to_string(ondrell::tool::kMaxPointLine) + " characters";
+        const auto point =
+            s == LineReader::Status::Line ? ondrell::tool::ParseDecimalPoint(line, &reason) : std::nullopt;
+        if (!point) {
+            out.Flush();
+            std::cerr << "locate: line " << lines.Number() << ": " << reason << "\n";
+            out.Text() += "?\n";
             status = 1;
             continue;
         }
-        const std::string area = map->AreaAt(lon, lat);
-        std::cout << (area.empty() ? "-" : area);
-        for (const auto &near : map->NearAreas(lon, lat)) {
-            char km[32];
-            std::snprintf(km, sizeof km, "%.1f", near.km);
-            std::cout << '\t' << near.symbol << ' ' << km;
+        const std::size_t before = out.Text().size();
+        AppendAnswer(*map, *point, out.Text());
+        if (const std::string damage = map->Damage(); !damage.empty()) {
+            out.Text().resize(before); // that answer came from a damaged map
+            out.Flush();
+            std::cerr << "locate: " << damage << "\n";
+            return 1;
         }
-        std::cout << '\n';
+        out.LineDone();
     }
     return status;
 }
