@@ -113,7 +113,7 @@ void DigitalMenuFrmGE06::RestoreSettings() {
     TheApp().language = 0;
     if (language.isEmpty() || language == QLatin1String("0")) {
         ui_->Opt_english->setChecked(true);
-        OptEnglishClicked();
+        ShowEnglish(); // start-up writes nothing: the setting is stored when the user changes it
     } else if (language == QLatin1String("1")) {
         ui_->Opt_french->setChecked(true);
         TheApp().language = 1;
@@ -129,6 +129,11 @@ void DigitalMenuFrmGE06::ClearNoticeOptions() {
 }
 
 void DigitalMenuFrmGE06::OptEnglishClicked() {
+    ShowEnglish();
+    WriteSetting(QStringLiteral("language"), QString::number(TheApp().language));
+}
+
+void DigitalMenuFrmGE06::ShowEnglish() {
     setWindowTitle(QStringLiteral("Ostrel Data Capture - GE06 Digital Broadcasting Notices"));
     for (const auto &o : kNoticeOptions)
         Option(o.kind)->setText(LoadString(o.caption));
@@ -140,7 +145,6 @@ void DigitalMenuFrmGE06::OptEnglishClicked() {
     ui_->Lbl_wrkDir->setToolTip(LoadString(109));
     ui_->FrmSelectNtc->setTitle(LoadString(110));
     ui_->Button_Dir->setToolTip(LoadString(109));
-    WriteSetting(QStringLiteral("language"), QString::number(TheApp().language));
 }
 
 void DigitalMenuFrmGE06::ButtonGoClicked() {

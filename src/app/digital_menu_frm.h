@@ -38,6 +38,7 @@ class DigitalMenuFrmGE06 : public QWidget {
   private:
     void LoadMap(const QString &exeDir);
     void RestoreSettings();
+    void ShowEnglish();
     void ClearNoticeOptions();
     void OpenNoticeForm(FormKind kind);
 

@@ -83,12 +83,14 @@ class ShellMenu : public QObject {
                            "treatment "));
         QCOMPARE(Control<QLabel>(menu, "LblProgrVer")->text(),
                  QStringLiteral("GE06 Ivrel Quorra Digital Version 2.08 / 08.05.2009"));
-        QCOMPARE(ReadSetting("language"), QStringLiteral("0"));
+        QCOMPARE(ReadSetting("language"), QString()); // start-up writes nothing
         QCOMPARE(TheApp().workDir, QString());
         QVERIFY(!Control(menu, "Opt_english")->isVisibleTo(&menu));
         for (int k = 0; k < 8; ++k)
             QVERIFY(!menu.Option(FormKind(k))->isChecked());
         QVERIFY(menu.map() == nullptr);
+        menu.OptEnglishClicked();
+        QCOMPARE(ReadSetting("language"), QStringLiteral("0"));
     }
 
     void storedLanguage_data() {
