@@ -160,6 +160,8 @@ bool AnswersStayOnTheMap(const WorldMap &map, const Landmarks &l) {
         for (const auto &near : map.NearAreas(lon, lat))
             onMap &= known.count(near.symbol) > 0;
     }
+    for (const auto &border : map.BordersInBox({-5, 41, 10, 52}))
+        onMap &= known.count(border.symbol) > 0;
     return onMap;
 }
 
