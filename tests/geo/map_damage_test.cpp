@@ -14,6 +14,7 @@
 #include <functional>
 #include <random>
 #include <set>
+#include <unistd.h>
 
 namespace ondrell {
 namespace {
@@ -222,7 +223,8 @@ TEST(MapDamageTest, RandomDamageNeverLeavesTheMap) {
 // The builder replaces the map by renaming a new file over it: a program using the old one goes
 // on answering from it.
 TEST(MapDamageTest, ReplacingTheFileByRenameKeepsTheLoadedMap) {
-    const auto dir = std::filesystem::temp_directory_path() / "ondrell_map_rename";
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("ondrell_map_rename_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const auto path = dir / "ondrell.map";
     std::filesystem::copy_file(ONDRELL_MAP_FILE, path, std::filesystem::copy_options::overwrite_existing);
