@@ -98,7 +98,7 @@ void DigitalMenuFrmGE06::LoadMap(const QString &exeDir) {
         return;
     }
     std::string error;
-    map_ = WorldMap::Load(path, &error);
+    map_ = WorldMap::Load(path, &error, MapCheck::Tables); // the large tables are bounded as used
     if (!map_)
         AppDialogs().Message(this, QString(), QStringLiteral("Can't find Mapora data files"));
     TheApp().map = map();

@@ -3,13 +3,12 @@
 // The search runs on earth-centred coordinates, where the straight-line (chord) distance never
 // exceeds the geodesic distance and differs from it by a nearly constant factor at a given
 // length (under 0.1 % up to 1000 km). Candidate areas, found through a tree over the areas' root
-// boxes, are ordered by the chord distance to their box; each area's tree is searched for its nearest
-// boundary edge while the chord can still beat the current bound; only the winners get an exact geodesic from
-// GeographicLib.
+// boxes, are ordered by the chord distance to their box; each area's tree is searched for its
+// nearest boundary edge while the chord can still beat the current bound; only the winners get
+// an exact geodesic (geodesic_distance.h).
 
+#include "geo/geodesic_distance.h"
 #include "geo/world_map_impl.h"
-
-#include <GeographicLib/Geodesic.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -96,6 +95,10 @@ bool WalkTree(const mf::BvhNode *nodes, std::uint32_t begin, std::uint32_t end, 
         Pending b{node.first + 1, BoxDistance2(nodes[node.first + 1], p)};
         if (a.distance2 > b.distance2)
             std::swap(a, b);
+        // The walk is a chain of cache misses down the tree: start loading the next level now.
+        for (const Pending *child : {&a, &b})
+            if (nodes[child->node].count == 0)
+                __builtin_prefetch(&nodes[nodes[child->node].first]);
         if (top + 2 > int(std::size(stack)))
             return false;
         if (b.distance2 < limit)
@@ -171,9 +174,7 @@ std::vector<std::pair<double, std::size_t>> CandidateAreas(const WorldMap::Impl 
 double GeodesicKm(const mf::BoundaryEdge &e, double t, double lon, double lat) {
     const double qlon = e.alon + t * (double(e.blon) - e.alon);
     const double qlat = e.alat + t * (double(e.blat) - e.alat);
-    double metres = 0;
-    GeographicLib::Geodesic::WGS84().Inverse(lat, lon, qlat, qlon, metres);
-    return metres / 1000;
+    return GeodesicMetres(lat, lon, qlat, qlon) / 1000;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "map_test_support.h"
 
+#include "geo/geodesic_distance.h"
 #include "geo/map_file.h"
 #include "support/case_table.h"
 
@@ -10,8 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
+#include <random>
 
 namespace ondrell {
 namespace {
@@ -92,6 +95,28 @@ TEST(MapDistanceTest, AgreesWithBruteForceGeodesics) {
                     << probe.name << " misses " << symbol << " at " << km;
             }
         }
+    }
+}
+
+// The fast geodesic agrees with GeographicLib's general solution wherever it is used, and hands
+// it the lines it cannot take (poles, near-antipodes).
+TEST(MapDistanceTest, FastGeodesicMatchesGeographicLib) {
+    std::mt19937 random(3);
+    std::uniform_real_distribution<double> lon(-180, 180), lat(-89.9, 89.9), step(-12, 12);
+    // {lat1, lon1, lat2, lon2}: a point, a hair's breadth, the antimeridian, the equator, over a
+    // pole, near-antipodes, pole to pole, next to a pole.
+    std::vector<std::array<double, 4>> lines = {
+        {0, 0, 0, 0},       {10, 20, 10.000001, 20}, {10, 179.9, 10.5, -179.9}, {0, 90, 0, 90.5},
+        {89.5, 0, 89, 180}, {0, 0, 0.5, 179.5},      {-90, 30, 90, -30},        {-89.99, 0, -45, 90}};
+    for (int i = 0; i < 20000; ++i) {
+        const double a = lat(random), b = lon(random);
+        lines.push_back({a, b, std::clamp(a + step(random), -90.0, 90.0), b + step(random)});
+    }
+    for (const auto &[lat1, lon1, lat2, lon2] : lines) {
+        double exact = 0;
+        GeographicLib::Geodesic::WGS84().Inverse(lat1, lon1, lat2, lon2, exact);
+        EXPECT_NEAR(GeodesicMetres(lat1, lon1, lat2, lon2), exact, 1e-4)
+            << lat1 << ' ' << lon1 << " -> " << lat2 << ' ' << lon2;
     }
 }
 
