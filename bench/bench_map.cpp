@@ -36,14 +36,17 @@ std::vector<std::pair<double, double>> RandomPoints(const Region &r, std::size_t
     return points;
 }
 
-void BM_Load(benchmark::State &state) {
+// Loading with the small tables checked (the desktop program's start-up) and with every checksum
+// checked (the command-line tools).
+void Load(benchmark::State &state, ondrell::MapCheck check) {
     for (auto _ : state) {
         std::string error;
-        auto map = ondrell::WorldMap::Load(ONDRELL_MAP_FILE, &error);
+        auto map = ondrell::WorldMap::Load(ONDRELL_MAP_FILE, &error, check);
         benchmark::DoNotOptimize(map);
     }
 }
-BENCHMARK(BM_Load)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Load, tables, ondrell::MapCheck::Tables)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Load, full, ondrell::MapCheck::Full)->Unit(benchmark::kMicrosecond);
 
 // Load plus one look-up, as the program does at start and on its first validation.
 void BM_LoadAndFirstQuery(benchmark::State &state) {
