@@ -25,32 +25,29 @@ namespace {
 constexpr double kRankSlack = 1 + 2e-5;
 constexpr double kSlackKm = 0.005; // float storage of positions and straight-edge sagitta
 
+// Distance from x to the interval [lo, hi]. The three axes are written out: these two functions
+// are most of a query's time, and the compiler does not unroll their loops.
+double Gap(float lo, float hi, double x) {
+    const double below = double(lo) - x, above = x - double(hi);
+    return below > 0 ? below : above > 0 ? above : 0.0;
+}
+
 double BoxDistance2(const mf::BvhNode &node, const double p[3]) {
-    double sum = 0;
-    for (int d = 0; d < 3; ++d) {
-        const double below = double(node.lo[d]) - p[d], above = p[d] - double(node.hi[d]);
-        const double v = below > 0 ? below : above > 0 ? above : 0.0;
-        sum += v * v;
-    }
-    return sum;
+    const double x = Gap(node.lo[0], node.hi[0], p[0]);
+    const double y = Gap(node.lo[1], node.hi[1], p[1]);
+    const double z = Gap(node.lo[2], node.hi[2], p[2]);
+    return x * x + y * y + z * z;
 }
 
 double SegmentDistance2(const mf::BoundaryEdge &e, const double p[3], double *t) {
-    double d[3], w[3], dd = 0, wd = 0;
-    for (int k = 0; k < 3; ++k) {
-        d[k] = double(e.b[k]) - e.a[k];
-        w[k] = p[k] - e.a[k];
-        dd += d[k] * d[k];
-        wd += w[k] * d[k];
-    }
+    const double ax = e.a[0], ay = e.a[1], az = e.a[2];
+    const double dx = double(e.b[0]) - ax, dy = double(e.b[1]) - ay, dz = double(e.b[2]) - az;
+    const double wx = p[0] - ax, wy = p[1] - ay, wz = p[2] - az;
+    const double dd = dx * dx + dy * dy + dz * dz, wd = wx * dx + wy * dy + wz * dz;
     const double s = dd > 0 ? std::clamp(wd / dd, 0.0, 1.0) : 0.0;
-    double sum = 0;
-    for (int k = 0; k < 3; ++k) {
-        const double v = w[k] - s * d[k];
-        sum += v * v;
-    }
+    const double vx = wx - s * dx, vy = wy - s * dy, vz = wz - s * dz;
     *t = s;
-    return sum;
+    return vx * vx + vy * vy + vz * vz;
 }
 
 struct Hit {
