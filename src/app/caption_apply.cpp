@@ -1,5 +1,6 @@
 #include "app/caption_table.h"
 #include "app/string_table.h"
+#include "notice/control_names.h"
 #include "util/program_id.h"
 
 #include <QAbstractButton>
@@ -24,10 +25,6 @@ void ApplyRole(QWidget &form, FormKind kind, TextRole role) {
     for (const auto &b : CaptionBindings()) {
         if (b.role != role || !(b.forms & MaskOf(kind)))
             continue;
-        if (role == TextRole::Title) {
-            form.setWindowTitle(LoadString(b.id));
-            continue;
-        }
         auto *w = form.findChild<QWidget *>(QString::fromLatin1(b.control));
         if (!w)
             continue;
@@ -42,10 +39,10 @@ void ApplyRole(QWidget &form, FormKind kind, TextRole role) {
 
 void ApplyCaptions(QWidget &form, FormKind kind) {
     ApplyRole(form, kind, TextRole::Tooltip);
-    ApplyRole(form, kind, TextRole::Title);
+    form.setWindowTitle(LoadString(Descriptor(kind).titleStringId));
     ApplyRole(form, kind, TextRole::Caption);
     if (kind == FormKind::TB2)
-        if (auto *w = form.findChild<QWidget *>(QStringLiteral("Lbl_TrgAdmRefID")))
+        if (auto *w = form.findChild<QWidget *>(QString::fromLatin1(ctl::Lbl_TrgAdmRefID)))
             SetCaption(w, QStringLiteral("Unique ID in PLAN"));
     form.setWindowTitle(form.windowTitle() +
                         QString::fromUtf8(kProgramIdentification.data(), kProgramIdentification.size()));

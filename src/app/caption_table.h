@@ -1,8 +1,8 @@
 #pragma once
-// Titles, captions and tooltips of the notice forms as data: one row per control and text.
-// The notice forms are always in English; the language setting does not reach them.
+// Captions and tooltips of the notice forms as data (titles come with the notice types): one row per control
+// and text. The notice forms are always in English; the language setting does not reach them.
 
-#include "validation/save_readiness.h"
+#include "notice/notice_types.h"
 
 #include <vector>
 
@@ -10,12 +10,12 @@ class QWidget;
 
 namespace ondrell {
 
-enum class TextRole { Title, Caption, Tooltip };
+enum class TextRole { Caption, Tooltip };
 
 struct CaptionBinding {
     TextRole role;
     int id;              // string table identifier
-    const char *control; // objectName; "" for the window title
+    const char *control; // objectName
     FormMask forms;
 };
 

@@ -19,20 +19,6 @@ namespace ondrell {
 
 namespace {
 
-struct NoticeOption {
-    FormKind kind;
-    const char *option;
-    int caption; // string table identifier
-};
-
-// In the order Go tests them.
-const NoticeOption kNoticeOptions[] = {
-    {FormKind::GS1, "Opt_DigitalFrmGS1", 101}, {FormKind::GT1, "Opt_DigitalFrmGT1", 102},
-    {FormKind::GS2, "Opt_DigitalFrmGS2", 103}, {FormKind::GT2, "Opt_DigitalFrmGT2", 104},
-    {FormKind::GA1, "Opt_DigitalFrmGA1", 105}, {FormKind::TB5, "Opt_DigitalFrmTB5", 266},
-    {FormKind::TB3, "Opt_DigitalFrmTB3", 267}, {FormKind::TB2, "Opt_DigitalFrmTB2", 270},
-};
-
 const QString kCrLf = QStringLiteral("\r\n");
 
 // The menu's picture: a plain banner drawn at start-up, so no image file has to ship.
@@ -84,7 +70,9 @@ DigitalMenuFrmGE06::~DigitalMenuFrmGE06() {
 }
 
 QRadioButton *DigitalMenuFrmGE06::Option(FormKind kind) const {
-    return findChild<QRadioButton *>(QString::fromLatin1(kNoticeOptions[static_cast<int>(kind)].option));
+    const std::string_view option = Descriptor(kind).menuOption;
+    return findChild<QRadioButton *>(
+        QString::fromLatin1(option.data(), static_cast<qsizetype>(option.size())));
 }
 
 void DigitalMenuFrmGE06::LoadMap(const QString &exeDir) {
@@ -124,8 +112,8 @@ void DigitalMenuFrmGE06::RestoreSettings() {
 }
 
 void DigitalMenuFrmGE06::ClearNoticeOptions() {
-    for (const auto &o : kNoticeOptions)
-        Uncheck(Option(o.kind));
+    for (const auto &type : NoticeTypes())
+        Uncheck(Option(type.kind));
 }
 
 void DigitalMenuFrmGE06::OptEnglishClicked() {
@@ -135,8 +123,8 @@ void DigitalMenuFrmGE06::OptEnglishClicked() {
 
 void DigitalMenuFrmGE06::ShowEnglish() {
     setWindowTitle(QStringLiteral("Ostrel Data Capture - GE06 Digital Broadcasting Notices"));
-    for (const auto &o : kNoticeOptions)
-        Option(o.kind)->setText(LoadString(o.caption));
+    for (const auto &type : NoticeTypes())
+        Option(type.kind)->setText(LoadString(type.menuCaptionId));
     ui_->ButtonExit->setText(QStringLiteral("Exit"));
     ui_->ButtonGo->setText(QStringLiteral("Go"));
     TheApp().language = 0;
@@ -152,9 +140,9 @@ void DigitalMenuFrmGE06::ButtonGoClicked() {
         AppDialogs().AskYesNo(this, LoadString(114),
                               LoadString(111) + kCrLf + LoadString(112) + kCrLf + LoadString(113)))
         ButtonDirClicked();
-    for (const auto &o : kNoticeOptions)
-        if (Option(o.kind)->isChecked()) {
-            OpenNoticeForm(o.kind);
+    for (const auto &type : NoticeTypes())
+        if (Option(type.kind)->isChecked()) {
+            OpenNoticeForm(type.kind);
             return;
         }
     AppDialogs().Beep();
@@ -165,7 +153,7 @@ void DigitalMenuFrmGE06::OpenNoticeForm(FormKind kind) {
     std::unique_ptr<QDialog> form = CreateNoticeForm(kind, this);
     if (!form) {
         AppDialogs().Message(this, QStringLiteral("Not available"),
-                             LoadString(kNoticeOptions[static_cast<int>(kind)].caption) +
+                             LoadString(Descriptor(kind).menuCaptionId) +
                                  QStringLiteral(" : this notice form is not available yet."),
                              MsgIcon::Information);
         return;

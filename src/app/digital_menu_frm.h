@@ -3,7 +3,7 @@
 // and Exit.
 
 #include "geo/world_map.h"
-#include "validation/save_readiness.h"
+#include "notice/notice_types.h"
 
 #include <QString>
 #include <QWidget>

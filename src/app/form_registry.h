@@ -5,7 +5,7 @@
 //   static const bool registered = ondrell::RegisterNoticeForm(
 //       ondrell::FormKind::GS1, [](QWidget *parent) { return std::make_unique<GS1AssignFrmGE06>(parent); });
 
-#include "validation/save_readiness.h"
+#include "notice/notice_types.h"
 
 #include <QDialog>
 

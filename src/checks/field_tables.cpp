@@ -1,4 +1,5 @@
 #include "checks/field_tables.h"
+#include "notice/control_names.h"
 
 #include <array>
 #include <cstdio>
@@ -90,17 +91,7 @@ void AddRows(Table &table, std::initializer_list<Row> rows, bool onChange = fals
 
 // ---- Groups of fields that recur from form to form. ----
 
-struct PositionFields {
-    std::string_view longDeg, longMin, longSec, longEW, latDeg, latMin, latSec, latNS;
-};
-
-constexpr PositionFields kSite{"Txt_4C_Deg_Long", "Txt_4C_Min_Long", "Txt_4C_Sec_Long", "Txt_4C_EW",
-                               "Txt_4C_Deg_Lat",  "Txt_4C_Min_Lat",  "Txt_4C_Sec_Lat",  "Txt_4C_NS"};
-constexpr PositionFields kTarget{"Txt_trg_long_DD", "Txt_trg_long_MM", "Txt_trg_long_SS", "Txt_trg_long_EW",
-                                 "Txt_trg_lat_DD",  "Txt_trg_lat_MM",  "Txt_trg_lat_SS",  "Txt_trg_lat_NS"};
-constexpr PositionFields kTestPoint{"Txt_RRC04_Deg_Long", "Txt_RRC04_Min_Long", "Txt_RRC04_Sec_Long",
-                                    "Txt_RRC04_EW",       "Txt_RRC04_Deg_Lat",  "Txt_RRC04_Min_Lat",
-                                    "Txt_RRC04_Sec_Lat",  "Txt_RRC04_NS"};
+using PositionFields = ctl::PositionControls;
 
 constexpr std::string_view kLatitude = "Prevalidation Error - Latitude";
 constexpr std::string_view kLongitude = "Prevalidation Error - Longitude";
@@ -112,11 +103,11 @@ void AddPosition(Table &table, const PositionFields &f, std::string_view longTit
                 {f.longDeg, kAnyKey, Degrees(180, longTitle, "Value must be between [0,180]"), 3},
                 {f.longMin, kAnyKey, MinSec(longTitle), 2},
                 {f.longSec, kAnyKey, MinSec(longTitle), 2},
-                {f.longEW, kUpper, Hemisphere(HemisphereAxis::EastWest, longTitle), 1},
+                {f.longHemi, kUpper, Hemisphere(HemisphereAxis::EastWest, longTitle), 1},
                 {f.latDeg, kAnyKey, latDegrees, 2},
                 {f.latMin, kAnyKey, MinSec(latTitle), 2},
                 {f.latSec, kAnyKey, MinSec(latTitle), 2},
-                {f.latNS, kUpper, Hemisphere(HemisphereAxis::NorthSouth, latTitle), 1},
+                {f.latHemi, kUpper, Hemisphere(HemisphereAxis::NorthSouth, latTitle), 1},
             },
             onChange);
 }
@@ -126,8 +117,8 @@ void AddPosition(Table &table, const PositionFields &f, std::string_view longTit
     AddPosition(table, f, longTitle, latTitle, Degrees(90, latTitle, "Value must be between [0,90]"));
 }
 
-constexpr DateFields kInUse{"Txt_InUse_DD", "Txt_InUse_MM", "Txt_InUse_YY"};
-constexpr DateFields kExpiry{"Txt_Exp_DD", "Txt_Exp_MM", "Txt_Exp_YY"};
+constexpr DateFields kInUse{ctl::kInUseDate.day, ctl::kInUseDate.month, ctl::kInUseDate.year};
+constexpr DateFields kExpiry{ctl::kExpiryDate.day, ctl::kExpiryDate.month, ctl::kExpiryDate.year};
 
 // dayFocusFromYear: a refused date from the year field sends the focus to the day field first.
 void AddDate(Table &table, const DateFields &date, bool dayFocusFromYear) {
@@ -156,47 +147,47 @@ void AddAssignmentCommon(Table &t, bool inUseYearFocusesDay) {
     AddRows(
         t,
         {
-            {"Txt_AdmRefID", kUpper, Touched(), 20},
-            {"Combo_B_Adm", kAnyKey, Touched()},
-            {"Txt_4A_SiteName", kUpper, Touched(), 30},
-            {"Combo_4B_Ctry", kUpper, Touched()},
-            {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
-            {"Txt_TrgAdmRefID", kUpper, Touched(), 20},
-            {"Txt_trg_freq_assgn", kAnyKey, Numeric("Prevalidation Error - Target Assign frequency"), 6},
-            {"Txt_GE06_Offset", kAnyKey,
+            {ctl::Txt_AdmRefID, kUpper, Touched(), 20},
+            {ctl::Combo_B_Adm, kAnyKey, Touched()},
+            {ctl::Txt_4A_SiteName, kUpper, Touched(), 30},
+            {ctl::Combo_4B_Ctry, kUpper, Touched()},
+            {ctl::Txt_EmailAddr, kAnyKey, NoCheck(), 50},
+            {ctl::Txt_TrgAdmRefID, kUpper, Touched(), 20},
+            {ctl::Txt_trg_freq_assgn, kAnyKey, Numeric("Prevalidation Error - Target Assign frequency"), 6},
+            {ctl::Txt_GE06_Offset, kAnyKey,
              NumberRange(-500, 500, "Prevalidation Error - Offset",
                          " t_offset : Value should be between [-500.0, 500.0] (1E)"),
              5},
-            {"Txt_RRC04_AdmAllotID", kUpper, Touched(), 20},
-            {"Txt_RRC04_SfnID", kUpper, Touched(), 30},
-            {"Txt_GE06_assoc_allot_sfnID", kUpper, NoCheck(), 30},
-            {"Txt_8BH_Erp_H", kAnyKey,
+            {ctl::Txt_RRC04_AdmAllotID, kUpper, Touched(), 20},
+            {ctl::Txt_RRC04_SfnID, kUpper, Touched(), 30},
+            {ctl::Txt_GE06_assoc_allot_sfnID, kUpper, NoCheck(), 30},
+            {ctl::Txt_8BH_Erp_H, kAnyKey,
              NumberRange(kNoLowerBound, 53, "Prevalidation Error - Radiated power",
                          "Value must be between <= 53"),
              6},
-            {"Txt_8BV_Erp_V", kAnyKey,
+            {ctl::Txt_8BV_Erp_V, kAnyKey,
              NumberRange(kNoLowerBound, 53, "Prevalidation Error - Radiated power",
                          "Value must be between <= 53"),
              6},
-            {"Txt_9E_AntHgt", kAnyKey,
+            {ctl::Txt_9E_AntHgt, kAnyKey,
              NumberRange(0, 800, "Prevalidation Error - Height of antenna", "Value must be between [0, 800]"),
              3},
-            {"Txt_9EA_SiteAlt", kAnyKey,
+            {ctl::Txt_9EA_SiteAlt, kAnyKey,
              IntegerRange(-1000, 8850, "Prevalidation Error - Site altitude",
                           "Value must be an integer between [-1000, 8850]"),
              5},
-            {"Txt_9EB_Eff_hgtmax", kAnyKey,
+            {ctl::Txt_9EB_Eff_hgtmax, kAnyKey,
              IntegerRange(-3000, 3000, "Prevalidation Error - Max effective Ant. height", kEffHgtMax), 5},
-            {"Txt_PlanAdm_RefID", kUpper, NoCheck(), 20},
-            {"Txt_3A1_CallSign", kUpper, NoCheck(), 10},
-            {"Txt_12A_OpAgcy", kUpper, Kind(CheckKind::NumericCodeCheck, kOpAgcyTitle, kOpAgcyText), 3},
-            {"Txt_12B_AddrCde", kUpper, Kind(CheckKind::NonNumericCodeCheck, kAddrCodeTitle, kAddrCodeText),
-             2},
-            {"Txt_10B_Ophhfr", kAnyKey, Kind(CheckKind::StartTimeCheck, kStartTitle, kStartRange), 4},
-            {"Txt_10B_Ophhto", kAnyKey, Kind(CheckKind::StopTimeCheck, kStopTitle, kStopRange), 4},
+            {ctl::Txt_PlanAdm_RefID, kUpper, NoCheck(), 20},
+            {ctl::Txt_3A1_CallSign, kUpper, NoCheck(), 10},
+            {ctl::Txt_12A_OpAgcy, kUpper, Kind(CheckKind::NumericCodeCheck, kOpAgcyTitle, kOpAgcyText), 3},
+            {ctl::Txt_12B_AddrCde, kUpper,
+             Kind(CheckKind::NonNumericCodeCheck, kAddrCodeTitle, kAddrCodeText), 2},
+            {ctl::Txt_10B_Ophhfr, kAnyKey, Kind(CheckKind::StartTimeCheck, kStartTitle, kStartRange), 4},
+            {ctl::Txt_10B_Ophhto, kAnyKey, Kind(CheckKind::StopTimeCheck, kStopTitle, kStopRange), 4},
         });
-    AddPosition(t, kSite, kLongitude, kLatitude);
-    AddPosition(t, kTarget, "Prevalidation Error - Target Longitude",
+    AddPosition(t, ctl::kSitePosition, kLongitude, kLatitude);
+    AddPosition(t, ctl::kTargetPosition, "Prevalidation Error - Target Longitude",
                 "Prevalidation Error - Target Latitude");
     AddDate(t, kInUse, inUseYearFocusesDay);
     AddDate(t, kExpiry, false);
@@ -215,7 +206,7 @@ Table Gs1Table() {
     return t;
 }
 
-const Row kFreqAssgnTyped{"Txt_GE06_freqAssgn", kAnyKey, Numeric("Prevalidation Error - Assign frequency"),
+const Row kFreqAssgnTyped{ctl::Txt_GE06_freqAssgn, kAnyKey, Numeric("Prevalidation Error - Assign frequency"),
                           5};
 
 Table Gt1Table() {
@@ -225,11 +216,11 @@ Table Gt1Table() {
         t,
         {
             kFreqAssgnTyped,
-            {"Txt_GE06_erpBeam_tilt", kAnyKey,
+            {ctl::Txt_GE06_erpBeam_tilt, kAnyKey,
              NumberRange(kNoLowerBound, 53, "Prevalidation Error - Radiated power defined by the beam tilt",
                          "Value must be between <= 53"),
              5},
-            {"Txt_GE06_TiltAngle", kAnyKey,
+            {ctl::Txt_GE06_TiltAngle, kAnyKey,
              NumberRange(-30, 30, "Prevalidation Error - Beam tilt angle", "Value must be between [-30, 30]"),
              5},
         });
@@ -239,14 +230,14 @@ Table Gt1Table() {
 Table AllotmentTable(bool dvbt) {
     Table t;
     AddRows(t, {
-                   {"Txt_AdmRefID", kUpper, Touched(), 20},
-                   {"Txt_TrgAdmRefID", kUpper, Touched(), 20},
-                   {"Txt_RRC04_allot_name", kUpper, Touched(), 30},
-                   {"Txt_RRC04_SfnID", kUpper, Touched(), 30},
-                   {"Combo_B_Adm", kAnyKey, Touched()},
-                   {"Combo_4B_Ctry", kAnyKey, Touched()},
-                   {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
-                   {"Txt_GE06_Offset", kAnyKey,
+                   {ctl::Txt_AdmRefID, kUpper, Touched(), 20},
+                   {ctl::Txt_TrgAdmRefID, kUpper, Touched(), 20},
+                   {ctl::Txt_RRC04_allot_name, kUpper, Touched(), 30},
+                   {ctl::Txt_RRC04_SfnID, kUpper, Touched(), 30},
+                   {ctl::Combo_B_Adm, kAnyKey, Touched()},
+                   {ctl::Combo_4B_Ctry, kAnyKey, Touched()},
+                   {ctl::Txt_EmailAddr, kAnyKey, NoCheck(), 50},
+                   {ctl::Txt_GE06_Offset, kAnyKey,
                     NumberRange(-500, 500, "Prevalidation Error - Offset",
                                 " t_offset : Value should be between [-500.0, 500.0] (1E)"),
                     5},
@@ -255,9 +246,9 @@ Table AllotmentTable(bool dvbt) {
     // Both run while typing too, so a wrong count or identifier is reported at once.
     AddRows(t,
             {
-                {"Txt_RRC04_nb_sub_areas", kAnyKey,
+                {ctl::Txt_RRC04_nb_sub_areas, kAnyKey,
                  Count(1, 9, "Prevalidation Error - Nb.Sub area(s)", "Value must be between [1-9]")},
-                {"Txt_RRC04_contour_id", kAnyKey, ContourId("Value must be an integer"), 4},
+                {ctl::Txt_RRC04_contour_id, kAnyKey, ContourId("Value must be an integer"), 4},
             },
             true);
     if (dvbt)
@@ -268,34 +259,34 @@ Table AllotmentTable(bool dvbt) {
 Table Ga1Table() {
     Table t;
     AddRows(t, {
-                   {"Combo_B_Adm", kAnyKey, Touched()},
-                   {"Combo_4B_Ctry", kUpper, Touched()},
-                   {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
-                   {"Txt_RRC04_contour_id", kAnyKey, ContourId("Value must be 4 digits maximum"), 4},
-                   {"Txt_RRC04_nb_test_pts", kAnyKey,
+                   {ctl::Combo_B_Adm, kAnyKey, Touched()},
+                   {ctl::Combo_4B_Ctry, kUpper, Touched()},
+                   {ctl::Txt_EmailAddr, kAnyKey, NoCheck(), 50},
+                   {ctl::Txt_RRC04_contour_id, kAnyKey, ContourId("Value must be 4 digits maximum"), 4},
+                   {ctl::Txt_RRC04_nb_test_pts, kAnyKey,
                     Count(3, 99, "Prevalidation Error - Nb Test pts", "Value must be between [3-99]"), 2},
                });
     // A test point's latitude degrees may carry a fraction; every coordinate is checked while typing.
-    AddPosition(t, kTestPoint, kLongitude, kLatitude,
+    AddPosition(t, ctl::kTestPointPosition, kLongitude, kLatitude,
                 NumberRange(0, 90, kLatitude, "Value must be between [0,90]"), true);
     return t;
 }
 
 Table Tb2Table() {
     Table t;
-    AddRows(t,
-            {
-                {"Combo_B_Adm", kAnyKey, Touched()},
-                {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
-                {"Txt_PlanAdmRefID", kUpper, Touched(), 20},
-                {"Txt_TrgAdmRefID", kUpper, Touched(), 20},
-                {"Txt_TrgFreq", kAnyKey, Numeric("Prevalidation Error - Target Assign frequency", true), 6},
-                {"Txt_12A_OpAgcy", kUpper, Kind(CheckKind::PadCodeOnLeave), 3},
-                {"Txt_12B_AddrCde", kUpper, NoCheck(), 2},
-                {"Txt_10B_Ophhfr", kAnyKey, NoCheck(), 4},
-                {"Txt_10B_Ophhto", kAnyKey, NoCheck(), 4},
-            });
-    AddPosition(t, kSite, kLongitude, kLatitude);
+    AddRows(
+        t, {
+               {ctl::Combo_B_Adm, kAnyKey, Touched()},
+               {ctl::Txt_EmailAddr, kAnyKey, NoCheck(), 50},
+               {ctl::Txt_PlanAdmRefID, kUpper, Touched(), 20},
+               {ctl::Txt_TrgAdmRefID, kUpper, Touched(), 20},
+               {ctl::Txt_TrgFreq, kAnyKey, Numeric("Prevalidation Error - Target Assign frequency", true), 6},
+               {ctl::Txt_12A_OpAgcy, kUpper, Kind(CheckKind::PadCodeOnLeave), 3},
+               {ctl::Txt_12B_AddrCde, kUpper, NoCheck(), 2},
+               {ctl::Txt_10B_Ophhfr, kAnyKey, NoCheck(), 4},
+               {ctl::Txt_10B_Ophhto, kAnyKey, NoCheck(), 4},
+           });
+    AddPosition(t, ctl::kSitePosition, kLongitude, kLatitude);
     AddDate(t, kInUse, true);
     return t;
 }
@@ -303,9 +294,9 @@ Table Tb2Table() {
 Table TargetOnlyTable() {
     Table t;
     AddRows(t, {
-                   {"Combo_B_Adm", kAnyKey, Touched()},
-                   {"Txt_EmailAddr", kAnyKey, NoCheck(), 50},
-                   {"Txt_TrgAdmRefID", kUpper, Touched(), 20},
+                   {ctl::Combo_B_Adm, kAnyKey, Touched()},
+                   {ctl::Txt_EmailAddr, kAnyKey, NoCheck(), 50},
+                   {ctl::Txt_TrgAdmRefID, kUpper, Touched(), 20},
                });
     return t;
 }

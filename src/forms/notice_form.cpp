@@ -5,11 +5,17 @@
 #include "forms/dialogs.h"
 #include "forms/err_msg_frm.h"
 #include "forms/notice_form_fields.h"
+#include "forms/parts/azimuth_fill.h"
+#include "forms/parts/coordination_list.h"
 #include "notice/capture.h"
+#include "notice/control_names.h"
 #include "notice/file_format.h"
 #include "notice/file_sink.h"
 #include "notice/notice_writer.h"
+#include "refdata/area_codes.h"
+#include "refdata/frequencies.h"
 #include "util/user_name.h"
+#include "validation/save_readiness.h"
 #include "validation/validate.h"
 
 #include <QAbstractButton>
@@ -17,37 +23,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFocusEvent>
 #include <QLineEdit>
-#include <QRadioButton>
+#include <QListWidget>
+#include <QTimer>
 
 #include <ctime>
+#include <set>
+#include <utility>
 
 namespace ondrell {
 
 namespace {
-
-const char *const kAssignmentBoxes[] = {
-    "Txt_4C_Deg_Long", "Txt_4C_Min_Long", "Txt_4C_Sec_Long", "Txt_4C_Deg_Lat",
-    "Txt_4C_Min_Lat",  "Txt_4C_Sec_Lat",  "Txt_AdmRefID",    nullptr};
-const char *const kGt1Boxes[] = {"Txt_4C_Deg_Long", "Txt_4C_Min_Long", "Txt_4C_Sec_Long",
-                                 "Txt_4C_Deg_Lat",  "Txt_4C_Min_Lat",  "Txt_4C_Sec_Lat",
-                                 "Txt_AdmRefID",    "Txt_TrgAdmRefID", nullptr};
-const char *const kAllotmentBoxes[] = {"Txt_AdmRefID", "Txt_TrgAdmRefID", nullptr};
-const char *const kSubAreaBoxes[] = {"Txt_RRC04_contour_id", nullptr};
-const char *const kTb2Boxes[] = {"Txt_PlanAdmRefID", nullptr};
-const char *const kTargetBoxes[] = {"Txt_TrgAdmRefID", nullptr};
-
-//                                   kind           form name             prefix  article hours  intent boxes
-const NoticeFormTraits kTraits[] = {
-    {FormKind::GS1, "GS1AssignFrmGE06", "GS1-", true, false, true, kAssignmentBoxes},
-    {FormKind::GT1, "GT1AssignFrmGE06", "GT1-", true, false, true, kGt1Boxes},
-    {FormKind::GS2, "GS2AllotFrmGE06", "GS2-", false, false, true, kAllotmentBoxes},
-    {FormKind::GT2, "GT2AllotFrmGE06", "GT2-", false, false, true, kAllotmentBoxes},
-    {FormKind::GA1, "GA1SubAllotFrmGE06", "GA1-", false, false, false, kSubAreaBoxes},
-    {FormKind::TB5, "TB5FrmGE06", "TB5-", false, false, false, kTargetBoxes},
-    {FormKind::TB3, "TB3FrmGE06", "TB3-", false, false, false, kTargetBoxes},
-    {FormKind::TB2, "TB2FrmGE06", "TB2-", false, true, false, kTb2Boxes},
-};
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -67,13 +54,25 @@ const QString kFileErrorTitle = QStringLiteral("File Error");
 
 } // namespace
 
-const NoticeFormTraits &TraitsOf(FormKind kind) {
-    return kTraits[static_cast<int>(kind)];
-}
+// The message boxes of the form's own rules.
+class NoticeForm::Prompts final : public FormPrompts {
+  public:
+    explicit Prompts(QWidget &form) : form_(form) {}
+    void Tell(std::string_view title, std::string_view text, PromptIcon icon) override {
+        const MsgIcon shown = icon == PromptIcon::Information   ? MsgIcon::Information
+                              : icon == PromptIcon::Exclamation ? MsgIcon::Exclamation
+                                                                : MsgIcon::None;
+        AppDialogs().Message(&form_, Q(std::string(title)), Q(std::string(text)), shown);
+    }
 
-NoticeForm::NoticeForm(FormKind kind, QWidget *parent)
-    : QDialog(parent), traits_(TraitsOf(kind)), view_(*this), file_(std::make_unique<FileSink>()) {
-    setObjectName(QString::fromLatin1(traits_.formName));
+  private:
+    QWidget &form_;
+};
+
+NoticeForm::NoticeForm(FormKind kind, QWidget *parent, const FormBehaviour *behaviour)
+    : QDialog(parent), type_(Descriptor(kind)), behaviour_(behaviour ? *behaviour : BehaviourOf(kind)),
+      controls_(*this), prompts_(std::make_unique<Prompts>(*this)), file_(std::make_unique<FileSink>()) {
+    setObjectName(QString::fromUtf8(type_.formName.data(), static_cast<qsizetype>(type_.formName.size())));
     setModal(true);
 }
 
@@ -83,31 +82,144 @@ bool NoticeForm::fileOpen() const {
     return file_->IsOpen();
 }
 
+FormContext NoticeForm::Context(int row) {
+    FormContext context{controls_, *prompts_, state_, TheApp().map,
+                        [this](bool untouched) { untouched_ = untouched; }};
+    context.row = row;
+    return context;
+}
+
+void NoticeForm::Run(const FormAction &action) {
+    if (!action)
+        return;
+    FormContext context = Context();
+    action(context);
+}
+
+void NoticeForm::Fire(const QString &control, On on, int row) {
+    const std::string name = control.toStdString();
+    for (const FormRule &rule : behaviour_.rules)
+        if (rule.on == on && name == rule.control) {
+            FormContext context = Context(row);
+            rule.run(context);
+        }
+}
+
 void NoticeForm::InitNoticeForm() {
     ConnectButtons();
-    fieldChecks_ = std::make_unique<FieldCheckFilter>(*this, objectName(), [this] { MarkTouched(); });
+    fieldChecks_ = std::make_unique<FieldCheckFilter>(
+        *this, objectName(), [this] { MarkTouched(); },
+        [this](QWidget *field, bool left) {
+            const QString name = field->objectName();
+            Fire(name, On::Accept);
+            // "Lost focus" rules run once the focus change has settled (they may move the focus).
+            if (left)
+                QTimer::singleShot(0, this, [this, name] { Fire(name, On::LeaveAccepted); });
+        });
     fieldChecks_->setParent(nullptr); // owned by the unique_ptr
     fieldChecks_->Attach();
-    if (auto *reset = findChild<QAbstractButton *>(QStringLiteral("Button_Reset")))
+    if (auto *reset = findChild<QAbstractButton *>(QString::fromLatin1(ctl::Button_Reset)))
         reset->setProperty(FieldCheckFilter::kSkipProperty, true);
-    // A click in any list clears the untouched-form flag (the forms' combo Click handlers), except
-    // in the lists that keep a rule of their own.
-    for (auto *combo : findChildren<QComboBox *>())
-        if (!combo->property(kOwnTouchRuleProperty).toBool())
-            connect(combo, &QComboBox::activated, this, [this] { MarkTouched(); });
+    if (findChild<QListWidget *>(QString::fromLatin1(ctl::ListAdmAvail)))
+        new CoordinationListControls(*this);
+    AttachAzimuthFill(*this, controls_, [this] { MarkTouched(); });
+    ConnectRules();
 
     FillLists();
-    SelectAddIntent();
+    Run(behaviour_.chooseAdd);
+    Run(behaviour_.setUp);
     ClearAsReset();
     nextNumber_ = 1;
-    if (auto *number = findChild<QLineEdit *>(QStringLiteral("Txt_Ntc_Number")))
-        number->setText(QStringLiteral("1"));
-    if (auto *name = findChild<QLineEdit *>(QStringLiteral("Txt_Filename")))
-        name->setText(ProposedFileName());
+    controls_.SetText(ctl::Txt_Ntc_Number, "1");
+    controls_.SetText(ctl::Txt_Filename, ProposedFileName().toStdString());
     ApplyCaptions(*this, kind());
+    // Internal remarks are kept off screen on every form that has them.
+    form_rules::ShowAll(controls_, {ctl::Lbl_int_rmk, ctl::txt_int_rmk}, false);
+    Run(behaviour_.afterOpen);
     finished_ = false;
     saveRefused_ = false;
     untouched_ = true;
+}
+
+void NoticeForm::ConnectRules() {
+    // One connection per control and event; Fire runs every rule wired to them, in order.
+    std::set<std::pair<std::string, On>> connected;
+    for (const FormRule &rule : behaviour_.rules) {
+        QWidget *w = controls_.Find(rule.control);
+        if (!w || !connected.insert({rule.control, rule.on}).second)
+            continue;
+        const QString name = w->objectName();
+        switch (rule.on) {
+        case On::Choose:
+            if (auto *option = qobject_cast<QAbstractButton *>(w))
+                connect(option, &QAbstractButton::toggled, this, [this, name](bool chosen) {
+                    if (chosen)
+                        Fire(name, On::Choose);
+                });
+            break;
+        case On::Click:
+            if (auto *button = qobject_cast<QAbstractButton *>(w))
+                connect(button, &QAbstractButton::clicked, this, [this, name] { Fire(name, On::Click); });
+            break;
+        case On::Pick:
+            if (auto *combo = qobject_cast<QComboBox *>(w))
+                connect(combo, &QComboBox::activated, this, [this, name] { Fire(name, On::Pick); });
+            break;
+        case On::Change:
+            if (auto *edit = qobject_cast<QLineEdit *>(w))
+                connect(edit, &QLineEdit::textChanged, this, [this, name] { Fire(name, On::Change); });
+            break;
+        case On::Leave:
+            w->installEventFilter(this);
+            break;
+        case On::SelectItem:
+            if (auto *list = qobject_cast<QListWidget *>(w))
+                connect(list, &QListWidget::itemClicked, this, [this, name, list](QListWidgetItem *item) {
+                    Fire(name, On::SelectItem, list->row(item));
+                });
+            break;
+        case On::Accept:
+        case On::LeaveAccepted:
+            break; // reported by the field checks
+        }
+    }
+    // In forms where every pick counts as touching the form, the combos with a rule of their own
+    // about the flag are left out.
+    if (!behaviour_.picksMarkTouched)
+        return;
+    for (auto *combo : findChildren<QComboBox *>()) {
+        const std::string name = combo->objectName().toStdString();
+        bool own = false;
+        for (const char *control : behaviour_.ownTouchRule)
+            own = own || name == control;
+        if (!own)
+            connect(combo, &QComboBox::activated, this, [this] { MarkTouched(); });
+    }
+}
+
+bool NoticeForm::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // The form's own message boxes and closing the window take the focus too: not a leave.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            Fire(watched->objectName(), On::Leave);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void NoticeForm::FillLists() {
+    std::vector<std::string> administrations{""}, countries{""}, frequencies{""};
+    for (auto code : AdministrationCodes())
+        administrations.emplace_back(code);
+    for (auto code : CountryCodes())
+        countries.emplace_back(code);
+    for (double mhz : TdabBlockFrequencies())
+        frequencies.push_back(ShortestDecimalText(mhz));
+    controls_.SetListItems(ctl::Combo_B_Adm, administrations);
+    controls_.SetListItems(ctl::Combo_4B_Ctry, countries);
+    controls_.SetListItems(ctl::Combo_RRC04_geo_area, countries);
+    controls_.SetListItems(ctl::Combo_GE06_FreqAssgn, frequencies);
+    controls_.SetListItems(ctl::ListAdmAvail, {administrations.begin() + 1, administrations.end()});
 }
 
 void NoticeForm::ConnectButtons() {
@@ -127,71 +239,32 @@ void NoticeForm::ConnectButtons() {
 
 QString NoticeForm::ProposedFileName() const {
     const std::string programDir = QCoreApplication::applicationDirPath().toStdString();
-    const std::string prefix(traits_.filePrefix, 3);
+    const std::string prefix(type_.filePrefix.substr(0, 3));
     return Q(ondrell::ProposedFileName(TheApp().workDir.toStdString(), programDir, prefix, Now(),
                                        CurrentUserName()));
 }
 
 bool NoticeForm::IsNewNotice() const {
-    for (const char *const *box = traits_.contentBoxes; *box; ++box)
-        if (!view_.Text(*box).empty())
+    for (auto box : type_.newBoxes)
+        if (!controls_.Text(box).empty())
             return true;
     return false;
 }
 
 void NoticeForm::CaptureRecord(NoticeRecord &record) const {
-    switch (kind()) {
-    case FormKind::GA1:
-        CaptureSubAreaNotice(view_, record);
-        return;
-    case FormKind::GS1:
-        CaptureNotice(view_, record, CaptureCode::GS1);
-        return;
-    case FormKind::GT1:
-        CaptureNotice(view_, record, CaptureCode::GT1);
-        return;
-    case FormKind::GS2:
-        CaptureNotice(view_, record, CaptureCode::GS2);
-        return;
-    case FormKind::GT2:
-        CaptureNotice(view_, record, CaptureCode::GT2);
-        return;
-    case FormKind::TB5:
-        CaptureNotice(view_, record, CaptureCode::TB5);
-        return;
-    case FormKind::TB3:
-        CaptureNotice(view_, record, CaptureCode::TB3);
-        return;
-    case FormKind::TB2:
-        CaptureNotice(view_, record, CaptureCode::TB2);
-        return;
-    }
+    if (type_.captureCode)
+        CaptureNotice(controls_, record, *type_.captureCode);
+    else
+        CaptureSubAreaNotice(controls_, record);
 }
 
-void NoticeForm::SetLocked(const char *control, bool readOnly) {
-    if (auto *edit = findChild<QLineEdit *>(QString::fromLatin1(control)))
-        edit->setReadOnly(readOnly);
-}
-
-void NoticeForm::SetEnabled(const char *control, bool enabled) {
-    if (auto *w = findChild<QWidget *>(QString::fromLatin1(control)))
-        w->setEnabled(enabled);
-}
-
-void NoticeForm::LockFileName() {
-    SetLocked("Txt_Filename", true);
-}
-
-void NoticeForm::SelectAddIntent() {
-    if (!traits_.intentOptions)
-        return;
-    if (auto *add = findChild<QAbstractButton *>(QStringLiteral("OptInt_Add")))
-        add->setChecked(true);
-    ResetTargetFields();
+void NoticeForm::LockFileName(bool locked) {
+    if (auto *edit = findChild<QLineEdit *>(QString::fromLatin1(ctl::Txt_Filename)))
+        edit->setReadOnly(locked);
 }
 
 bool NoticeForm::ArticleChosen() {
-    if (!traits_.articleCheck || view_.Checked("Opt_Art4") || view_.Checked("Opt_Art5"))
+    if (!type_.articleCheck || controls_.Checked(ctl::Opt_Art4) || controls_.Checked(ctl::Opt_Art5))
         return true;
     AppDialogs().Message(
         this, QStringLiteral("Select Article"),
@@ -208,16 +281,12 @@ bool NoticeForm::HasNoticeOnScreen() {
 }
 
 void NoticeForm::ApplyHoursDefaults() {
-    if (!traits_.hoursDefaults)
+    if (!type_.hoursDefaults)
         return;
-    const struct {
-        const char *control;
-        const char *value;
-    } defaults[] = {{"Txt_10B_Ophhfr", "0000"}, {"Txt_10B_Ophhto", "2400"}};
-    for (const auto &d : defaults)
-        if (auto *edit = findChild<QLineEdit *>(QString::fromLatin1(d.control));
-            edit && edit->text().isEmpty())
-            edit->setText(QString::fromLatin1(d.value));
+    if (controls_.Text(ctl::Txt_10B_Ophhfr).empty())
+        controls_.SetText(ctl::Txt_10B_Ophhfr, "0000");
+    if (controls_.Text(ctl::Txt_10B_Ophhto).empty())
+        controls_.SetText(ctl::Txt_10B_Ophhto, "2400");
 }
 
 void NoticeForm::ValidateClicked() {
@@ -237,10 +306,11 @@ void NoticeForm::ValidateClicked() {
 }
 
 bool NoticeForm::PassesSaveReadiness() {
-    const ReadinessInput input{view_, ContourIdCount(), TestPointCount()};
+    const ReadinessInput input{controls_, static_cast<int>(controls_.ListItems(ctl::ListBoxContourID).size()),
+                               static_cast<int>(controls_.ListItems(ctl::ListBox_RRC04_Coordinates).size())};
     const ReadinessRules rules = DefaultReadinessRules(TheApp().map);
     const QString cannotSave = QStringLiteral("Cannot save the notice");
-    if (!HasSoftCheck(kind())) {
+    if (!type_.softReadiness) {
         const ReadinessReport hard = CheckMandatoryFields(kind(), input, rules);
         if (hard.flag) {
             saveRefused_ = true;
@@ -277,15 +347,15 @@ bool NoticeForm::FileFailed() {
     // With no file begun yet the user may pick another name (a folder that exists, a file no other
     // writer holds).
     if (!file_->IsOpen())
-        SetLocked("Txt_Filename", false);
+        LockFileName(false);
     AppDialogs().Message(this, kFileErrorTitle, Q(file_->ErrorString()), MsgIcon::Critical);
     return false;
 }
 
 bool NoticeForm::WriteNotice(const NoticeRecord &record) {
     if (!file_->IsOpen()) {
-        const QString path =
-            view_.Text("Txt_Filename").empty() ? ProposedFileName() : Q(view_.Text("Txt_Filename"));
+        const std::string typed = controls_.Text(ctl::Txt_Filename);
+        const QString path = typed.empty() ? ProposedFileName() : Q(typed);
         if (!file_->Open(path.toStdString()))
             return FileFailed();
         if (file_->HoldsText() &&
@@ -296,7 +366,7 @@ bool NoticeForm::WriteNotice(const NoticeRecord &record) {
                                        kCrLf + QStringLiteral("Replace it? Its content will be lost."))) {
             file_->Close();
             saveRefused_ = true;
-            SetLocked("Txt_Filename", false);
+            LockFileName(false);
             return false;
         }
         // The header lines and HEAD reach the disk together before any notice, or not at all.
@@ -306,11 +376,11 @@ bool NoticeForm::WriteNotice(const NoticeRecord &record) {
             return FileFailed();
         LockFileName();
         // Every further notice of this file keeps the administration and address of the first one.
-        SetEnabled("Combo_B_Adm", false);
-        SetEnabled("Txt_EmailAddr", false);
+        controls_.Enable(ctl::Combo_B_Adm, false);
+        controls_.Enable(ctl::Txt_EmailAddr, false);
     }
-    const std::string section = kind() == FormKind::GA1 ? FormatSubAreaNotice(record, nextNumber_)
-                                                        : FormatNotice(record, nextNumber_);
+    const std::string section =
+        type_.captureCode ? FormatNotice(record, nextNumber_) : FormatSubAreaNotice(record, nextNumber_);
     // A failed write leaves the file as it was, so Save/Next again retries this very notice.
     if (!file_->Write(section))
         return FileFailed();
@@ -333,13 +403,11 @@ bool NoticeForm::SaveNextClicked() {
     if (!WriteNotice(record))
         return false;
     ++nextNumber_;
-    if (auto *number = findChild<QLineEdit *>(QStringLiteral("Txt_Ntc_Number")))
-        number->setText(QString::number(nextNumber_));
-    ClearScreen();
-    SelectAddIntent();
-    if (traits_.articleCheck)
-        if (auto *add = findChild<QWidget *>(QStringLiteral("OptInt_Add")))
-            add->setFocus(Qt::OtherFocusReason);
+    controls_.SetText(ctl::Txt_Ntc_Number, std::to_string(nextNumber_));
+    Run(behaviour_.clearScreen);
+    Run(behaviour_.chooseAdd);
+    if (behaviour_.focusAfterSave)
+        controls_.Focus(behaviour_.focusAfterSave);
     untouched_ = true;
     return true;
 }
@@ -364,9 +432,9 @@ void NoticeForm::FinishClicked() {
 }
 
 void NoticeForm::ClearAsReset() {
-    ClearScreen();
-    ClearForReset();
-    SelectAddIntent();
+    Run(behaviour_.clearScreen);
+    Run(behaviour_.resetOnly);
+    Run(behaviour_.chooseAdd);
 }
 
 void NoticeForm::ResetClicked() {

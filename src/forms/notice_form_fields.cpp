@@ -2,7 +2,7 @@
 
 #include "checks/field_tables.h"
 #include "forms/dialogs.h"
-#include "forms/qt_form_view.h"
+#include "forms/qt_form_controls.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,18 +16,6 @@
 namespace ondrell {
 
 namespace {
-
-QString FieldText(const QWidget *w) {
-    if (auto *edit = qobject_cast<const QLineEdit *>(w))
-        return edit->text();
-    if (auto *combo = qobject_cast<const QComboBox *>(w))
-        return combo->currentText();
-    if (auto *plain = qobject_cast<const QPlainTextEdit *>(w))
-        return plain->toPlainText();
-    if (auto *rich = qobject_cast<const QTextEdit *>(w))
-        return rich->toPlainText();
-    return {};
-}
 
 void SetFieldText(QWidget *w, const QString &text) {
     if (auto *edit = qobject_cast<QLineEdit *>(w))
@@ -49,8 +37,10 @@ QString Q(const std::string &s) {
 
 } // namespace
 
-FieldCheckFilter::FieldCheckFilter(QWidget &form, QString formName, std::function<void()> markTouched)
-    : QObject(&form), form_(form), formName_(std::move(formName)), markTouched_(std::move(markTouched)) {}
+FieldCheckFilter::FieldCheckFilter(QWidget &form, QString formName, std::function<void()> markTouched,
+                                   std::function<void(QWidget *, bool)> accepted)
+    : QObject(&form), form_(form), formName_(std::move(formName)), markTouched_(std::move(markTouched)),
+      accepted_(std::move(accepted)) {}
 
 void FieldCheckFilter::Attach() {
     const std::string formName = formName_.toStdString();
@@ -62,8 +52,9 @@ void FieldCheckFilter::Attach() {
         auto *edit = qobject_cast<QLineEdit *>(field);
         if (edit && entry.maxLength > 0)
             edit->setMaxLength(entry.maxLength);
+        // Checked on every change, typed or written by a rule: a rule's write fires the check as typing does.
         if (edit && entry.onChange)
-            connect(edit, &QLineEdit::textEdited, this, [this, edit] { RunCheck(edit); });
+            connect(edit, &QLineEdit::textChanged, this, [this, edit] { RunCheck(edit, false); });
     }
 }
 
@@ -106,16 +97,14 @@ void FieldCheckFilter::OnLeave(QWidget *field) {
     QWidget *next = QApplication::focusWidget();
     if (next && next->property(kSkipProperty).toBool())
         return;
-    RunCheck(field);
+    RunCheck(field, true);
 }
 
-void FieldCheckFilter::RunCheck(QWidget *field) {
-    const QtFormView view(form_);
-    const FieldTextReader others = [&view](std::string_view control) {
-        return view.Text(std::string(control));
-    };
+void FieldCheckFilter::RunCheck(QWidget *field, bool left) {
+    const QtFormControls view(form_);
+    const FieldTextReader others = [&view](std::string_view control) { return view.Text(control); };
     Verdict verdict = RunFieldCheck(formName_.toStdString(), field->objectName().toStdString(),
-                                    FieldText(field).toStdString(), others);
+                                    ControlText(field).toStdString(), others);
     if (verdict.replacement)
         SetFieldText(field, Q(*verdict.replacement));
     if (verdict.clearsUntouched)
@@ -123,6 +112,8 @@ void FieldCheckFilter::RunCheck(QWidget *field) {
     if (verdict.accepted) {
         if (refused_ == field)
             refused_.clear();
+        if (accepted_)
+            accepted_(field, left);
     } else {
         refused_ = field;
     }

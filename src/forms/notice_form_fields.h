@@ -23,8 +23,10 @@ class FieldCheckFilter final : public QObject {
     // Buttons whose click must not trigger the check of the field being left carry this property.
     static constexpr const char *kSkipProperty = "skipFieldCheck";
 
-    // markTouched runs whenever a check says the untouched-form flag must clear.
-    FieldCheckFilter(QWidget &form, QString formName, std::function<void()> markTouched);
+    // markTouched runs whenever a check says the untouched-form flag must clear; accepted after a
+    // check accepted a field's text, left telling whether the field was being left (else changed).
+    FieldCheckFilter(QWidget &form, QString formName, std::function<void()> markTouched,
+                     std::function<void(QWidget *field, bool left)> accepted = {});
 
     // Walks the form's table and attaches every control found on the form.
     void Attach();
@@ -39,12 +41,13 @@ class FieldCheckFilter final : public QObject {
   private:
     bool OnKey(QWidget *field, QEvent *event);
     void OnLeave(QWidget *field);
-    void RunCheck(QWidget *field);
+    void RunCheck(QWidget *field, bool left);
     void Report(QPointer<QWidget> field, const Verdict &verdict);
 
     QWidget &form_;
     QString formName_;
     std::function<void()> markTouched_;
+    std::function<void(QWidget *, bool)> accepted_;
     QPointer<QWidget> refused_;
     bool reportPending_ = false;
 };

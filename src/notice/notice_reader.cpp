@@ -1,4 +1,6 @@
 #include "notice/notice_reader.h"
+
+#include "notice/notice_types.h"
 #include "util/text_compare.h"
 
 #include "notice/read_values.h"

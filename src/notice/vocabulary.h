@@ -2,7 +2,6 @@
 // Notice types, capture codes, actions, fragments and the other fixed values a record carries.
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace ondrell {
@@ -20,36 +19,6 @@ inline constexpr std::string_view TB5 = "TB5";
 
 // Codes a form passes to screen capture; GA1 has its own capture and no code; 7 is unused.
 enum class CaptureCode : std::int16_t { GS1 = 3, GT1 = 4, GS2 = 5, GT2 = 6, TB5 = 8, TB3 = 9, TB2 = 10 };
-
-struct CaptureCodeInfo {
-    CaptureCode code;
-    std::string_view type;
-    std::string_view form;
-};
-
-inline constexpr CaptureCodeInfo kCaptureCodes[] = {
-    {CaptureCode::GS1, notice_type::GS1, "GS1AssignFrmGE06"},
-    {CaptureCode::GT1, notice_type::GT1, "GT1AssignFrmGE06"},
-    {CaptureCode::GS2, notice_type::GS2, "GS2AllotFrmGE06"},
-    {CaptureCode::GT2, notice_type::GT2, "GT2AllotFrmGE06"},
-    {CaptureCode::TB5, notice_type::TB5, "TB5FrmGE06"},
-    {CaptureCode::TB3, notice_type::TB3, "TB3FrmGE06"},
-    {CaptureCode::TB2, notice_type::TB2, "TB2FrmGE06"},
-};
-
-inline constexpr std::string_view TypeOfCode(CaptureCode code) {
-    for (const auto &c : kCaptureCodes)
-        if (c.code == code)
-            return c.type;
-    return {};
-}
-
-inline constexpr std::optional<CaptureCode> CodeOfType(std::string_view type) {
-    for (const auto &c : kCaptureCodes)
-        if (c.type == type)
-            return c.code;
-    return std::nullopt;
-}
 
 namespace action {
 inline constexpr std::string_view Add = "ADD";
@@ -72,13 +41,5 @@ namespace station_class {
 inline constexpr std::string_view BC = "BC"; // GS1, GS2
 inline constexpr std::string_view BT = "BT"; // GT1, GT2
 } // namespace station_class
-
-inline constexpr std::string_view StationClassOf(std::string_view type) {
-    if (type == notice_type::GS1 || type == notice_type::GS2)
-        return station_class::BC;
-    if (type == notice_type::GT1 || type == notice_type::GT2)
-        return station_class::BT;
-    return {};
-}
 
 } // namespace ondrell

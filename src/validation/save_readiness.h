@@ -1,10 +1,11 @@
 #pragma once
 // Save-readiness checks: before a notice is appended to the file, the form is asked whether it
-// holds enough to be saved. They read the form's controls through FormView, not the record.
+// holds enough to be saved. They read the form's controls through FormControls, not the record.
 //   CheckMandatoryFields: the hard tier; a notice that fails it is never saved.
 //   CheckSaveReadiness:   the soft tier (assignment and allotment forms); the user may save anyway.
 
-#include "notice/form_view.h"
+#include "notice/form_controls.h"
+#include "notice/notice_types.h"
 #include "notice/record.h"
 
 #include <cstdint>
@@ -12,19 +13,6 @@
 #include <string>
 
 namespace ondrell {
-
-// The eight notice forms, in the order of the main menu.
-enum class FormKind { GS1, GT1, GS2, GT2, GA1, TB5, TB3, TB2 };
-
-using FormMask = std::uint32_t;
-constexpr FormMask MaskOf(FormKind kind) {
-    return FormMask{1} << static_cast<int>(kind);
-}
-
-// Whether the form has the soft tier (assignment and allotment forms).
-constexpr bool HasSoftCheck(FormKind kind) {
-    return kind == FormKind::GS1 || kind == FormKind::GT1 || kind == FormKind::GS2 || kind == FormKind::GT2;
-}
 
 // Rules that live with reference data, validation and geography, passed in so the checks stay
 // testable on their own. DefaultReadinessRules wires the real ones.
@@ -46,7 +34,7 @@ struct ReadinessRules {
 
 // What a form adds beyond its controls: the counts it keeps itself.
 struct ReadinessInput {
-    const FormView &form;
+    const FormControls &form;
     int contourIdCount = 0; // GS2, GT2: contour identifiers entered
     int testPointCount = 0; // GA1: test points entered
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Internal to the save-readiness checks: reading the form and collecting report lines.
 
+#include "notice/control_names.h"
 #include "validation/save_readiness.h"
 
 #include <initializer_list>
@@ -28,15 +29,18 @@ inline constexpr std::string_view kTrgIntentLine =
 inline constexpr std::string_view kInUseLine = "Date of bringing into use : t_d_inuse ";
 inline constexpr std::string_view kAddrLine = " Address code : t_addr_code ";
 
-inline const std::initializer_list<const char *> kSiteLong = {"Txt_4C_Deg_Long", "Txt_4C_Min_Long",
-                                                              "Txt_4C_Sec_Long", "Txt_4C_EW"};
-inline const std::initializer_list<const char *> kSiteLat = {"Txt_4C_Deg_Lat", "Txt_4C_Min_Lat",
-                                                             "Txt_4C_Sec_Lat", "Txt_4C_NS"};
+inline const std::initializer_list<const char *> kSiteLong = {
+    ctl::kSitePosition.longDeg, ctl::kSitePosition.longMin, ctl::kSitePosition.longSec,
+    ctl::kSitePosition.longHemi};
+inline const std::initializer_list<const char *> kSiteLat = {
+    ctl::kSitePosition.latDeg, ctl::kSitePosition.latMin, ctl::kSitePosition.latSec,
+    ctl::kSitePosition.latHemi};
 inline const std::initializer_list<const char *> kTarget = {
-    "Txt_trg_freq_assgn", "Txt_trg_long_DD", "Txt_trg_long_MM", "Txt_trg_long_SS", "Txt_trg_long_EW",
-    "Txt_trg_lat_DD",     "Txt_trg_lat_MM",  "Txt_trg_lat_SS",  "Txt_trg_lat_NS"};
-inline const std::initializer_list<const char *> kInUseDate = {"Txt_InUse_DD", "Txt_InUse_MM",
-                                                               "Txt_InUse_YY"};
+    ctl::Txt_trg_freq_assgn,      ctl::kTargetPosition.longDeg,  ctl::kTargetPosition.longMin,
+    ctl::kTargetPosition.longSec, ctl::kTargetPosition.longHemi, ctl::kTargetPosition.latDeg,
+    ctl::kTargetPosition.latMin,  ctl::kTargetPosition.latSec,   ctl::kTargetPosition.latHemi};
+inline const std::initializer_list<const char *> kInUseDate = {ctl::kInUseDate.day, ctl::kInUseDate.month,
+                                                               ctl::kInUseDate.year};
 
 // Reads the form and collects report lines.
 class Report {
@@ -74,7 +78,7 @@ class Report {
 
     // "<adm> cannot notify for <area>" when both are given and the rule says no.
     void NotifyFor(const char *areaControl) {
-        const std::string adm = Text("Combo_B_Adm"), area = Text(areaControl);
+        const std::string adm = Text(ctl::Combo_B_Adm), area = Text(areaControl);
         if (!adm.empty() && !area.empty() && rules_.canNotifyFor && !rules_.canNotifyFor(area, adm))
             Line(adm + " cannot notify for " + area);
     }
@@ -83,14 +87,15 @@ class Report {
     const ReadinessRules &rules() const { return rules_; }
 
   private:
-    const FormView &form_;
+    const FormControls &form_;
     const ReadinessRules &rules_;
     std::string lines_;
 };
 
 // The frequency box: a list of block frequencies on the T-DAB forms, typed on the DVB-T forms.
 inline const char *FrequencyControl(FormKind kind) {
-    return kind == FormKind::GS1 || kind == FormKind::GS2 ? "Combo_GE06_FreqAssgn" : "Txt_GE06_freqAssgn";
+    return kind == FormKind::GS1 || kind == FormKind::GS2 ? ctl::Combo_GE06_FreqAssgn
+                                                          : ctl::Txt_GE06_freqAssgn;
 }
 
 int LeadingInt(const std::string &text);

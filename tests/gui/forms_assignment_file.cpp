@@ -6,11 +6,7 @@
 
 #include "app/app_state.h"
 #include "forms/err_msg_frm.h"
-#include "forms/gs1_assign_form.h"
-#include "forms/gt1_assign_form.h"
 #include "geo/world_map.h"
-#include "util/program_id.h"
-#include "util/user_name.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -82,28 +78,7 @@ class AssignmentFileTest : public QObject {
 
     QString FilePath(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
 
-    // The file's text after the three header lines, whose beginnings are checked here.
-    QByteArray Body(const QString &path) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("cannot read %s", qPrintable(path));
-        QByteArray text = file.readAll();
-        QByteArray header;
-        for (int i = 0; i < 3; ++i) {
-            const int end = text.indexOf("\r\n");
-            if (end < 0)
-                qFatal("short file");
-            header += text.left(end) + '\n';
-            text = text.mid(end + 2);
-        }
-        const QList<QByteArray> lines = header.split('\n');
-        if (!lines[0].startsWith("File captured on ") ||
-            lines[1] != "Processed by " + QByteArray::fromStdString(CurrentUserName()) ||
-            lines[2] !=
-                "Program Id: " + QByteArray(kProgramIdentification.data(), kProgramIdentification.size()))
-            qFatal("unexpected header %s", header.constData());
-        return text;
-    }
+    QByteArray Body(const QString &path) { return FileBody(path); }
 
     void ExpectNoMessage() {
         if (dialogs_.LastMessage())
@@ -178,7 +153,8 @@ class AssignmentFileTest : public QObject {
     void gs1Article4Notices() {
         const QString path = FilePath("gs1.txt");
         {
-            GS1AssignFrmGE06 form;
+            auto formOwner = OpenForm(FormKind::GS1);
+            NoticeForm &form = *formOwner;
             ShowActive(form);
             Type(form, "Txt_Filename", path);
 
@@ -323,7 +299,8 @@ class AssignmentFileTest : public QObject {
 
     // A user types degrees without leading zeros; the site is inside its country all the same.
     void unpaddedSiteDegreesAreReadForTheCountryCheck() {
-        GS1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GS1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Type(form, "Txt_Filename", FilePath("gs1-unpadded.txt"));
         TypeBantigerNotice(form, QStringLiteral("7"));
@@ -337,7 +314,8 @@ class AssignmentFileTest : public QObject {
     void gt1Article5Modification() {
         const QString path = FilePath("gt1.txt");
         {
-            GT1AssignFrmGE06 form;
+            auto formOwner = OpenForm(FormKind::GT1);
+            NoticeForm &form = *formOwner;
             ShowActive(form);
             Type(form, "Txt_Filename", path);
             Choose(form, "Combo_B_Adm", QStringLiteral("F"));

@@ -6,8 +6,7 @@
 
 #include "app/form_registry.h"
 #include "app/string_table.h"
-#include "forms/gs1_assign_form.h"
-#include "forms/gt1_assign_form.h"
+#include "forms/rules/assignment_rules.h"
 #include "refdata/area_codes.h"
 #include "util/program_id.h"
 
@@ -18,10 +17,10 @@ using namespace ondrell::testing;
 
 namespace {
 
-std::unique_ptr<AssignmentForm> Open(const QString &type) {
+std::unique_ptr<NoticeForm> Open(const QString &type) {
     if (type == QLatin1String("GT1"))
-        return std::make_unique<GT1AssignFrmGE06>();
-    return std::make_unique<GS1AssignFrmGE06>();
+        return OpenForm(FormKind::GT1);
+    return OpenForm(FormKind::GS1);
 }
 
 // Answers the fill-range dialog as a user would: From, To, Value, then OK (or Cancel).
@@ -130,7 +129,8 @@ class AssignmentRulesTest : public QObject {
     }
 
     void gs1FrequencyList() {
-        GS1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GS1);
+        NoticeForm &form = *formOwner;
         auto *freq = Control<QComboBox>(form, "Combo_GE06_FreqAssgn");
         QCOMPARE(freq->count(), 33);
         QCOMPARE(freq->itemText(0), QString());
@@ -168,7 +168,8 @@ class AssignmentRulesTest : public QObject {
 
     // The azimuth boxes stand in four rows of nine: 0-80, 90-170, 180-260, 270-350.
     void azimuthRows() {
-        GT1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GT1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         for (const char *prefix : {"Txt_9EC_azm", "Txt_9NHAzm", "Txt_9NVAzm"})
             for (int i = 0; i < 36; ++i) {
@@ -238,7 +239,8 @@ class AssignmentRulesTest : public QObject {
     }
 
     void modifyUnderArticle4TargetsOwnIdentifier() {
-        GS1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GS1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Type(form, "Txt_AdmRefID", QStringLiteral("ch-0001"));
         Click(form, "Opt_Art4");
@@ -312,7 +314,8 @@ class AssignmentRulesTest : public QObject {
         QFETCH(QString, assocText);
         QFETCH(bool, allotShown);
         QFETCH(QString, allotText);
-        GS1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GS1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Type(form, "Txt_RRC04_SfnID", QStringLiteral("S1"));
         Type(form, "Txt_GE06_assoc_allot_sfnID", QStringLiteral("F1"));
@@ -334,7 +337,8 @@ class AssignmentRulesTest : public QObject {
     }
 
     void dvbtSystemVariantExcludesReferencePlanning() {
-        GT1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GT1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Choose(form, "Combo_RRC04_Sys_Var", QStringLiteral("A1"));
         QCOMPARE(Text(form, "Combo_RRC04_RefPlan"), QString());
@@ -348,7 +352,8 @@ class AssignmentRulesTest : public QObject {
     }
 
     void dvbtReferencePlanningHidesSystem() {
-        GT1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GT1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Choose(form, "Combo_RRC04_RefPlan", QStringLiteral("RPC2"));
         for (const char *hidden :
@@ -358,7 +363,8 @@ class AssignmentRulesTest : public QObject {
     }
 
     void dvbtArticle5() {
-        GT1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GT1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Type(form, "Txt_10B_Ophhfr", QStringLiteral("0600"));
         Choose(form, "Combo_RRC04_RefPlan", QStringLiteral("RPC3"));
@@ -377,14 +383,16 @@ class AssignmentRulesTest : public QObject {
     }
 
     void untouchedByReferenceLists() {
-        GS1AssignFrmGE06 gs1;
+        auto gs1Owner = OpenForm(FormKind::GS1);
+        NoticeForm &gs1 = *gs1Owner;
         ShowActive(gs1);
         Choose(gs1, "Combo_RRC04_SpectMask", QStringLiteral("2"));
         QVERIFY(!gs1.untouched());
         Choose(gs1, "Combo_RRC04_SpectMask", QString());
         QVERIFY(gs1.untouched());
 
-        GT1AssignFrmGE06 gt1;
+        auto gt1Owner = OpenForm(FormKind::GT1);
+        NoticeForm &gt1 = *gt1Owner;
         ShowActive(gt1);
         Choose(gt1, "Combo_RRC04_SpectMask", QString());
         QVERIFY(gt1.untouched());
@@ -395,7 +403,8 @@ class AssignmentRulesTest : public QObject {
     }
 
     void coordinationList() {
-        GS1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GS1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         auto *selected = Control<QListWidget>(form, "ListAdmSel");
         ClickListEntry(form, "ListAdmAvail", QStringLiteral("F"));
@@ -441,7 +450,8 @@ class AssignmentRulesTest : public QObject {
     void fillRange() {
         QFETCH(QString, button);
         QFETCH(QString, prefix);
-        GS1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GS1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         form.setFocus();
         Type(form, "Txt_9EB_Eff_hgtmax", QStringLiteral("300"));
@@ -465,7 +475,8 @@ class AssignmentRulesTest : public QObject {
     }
 
     void resetRestoresDefaults() {
-        GT1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GT1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Choose(form, "Combo_B_Adm", QStringLiteral("F"));
         Type(form, "Txt_EmailAddr", QStringLiteral("a@b.c"));
@@ -554,7 +565,8 @@ class AssignmentRulesTest : public QObject {
     }
 
     void saveNeedsArticleAndContent() {
-        GS1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GS1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Type(form, "Txt_AdmRefID", QStringLiteral("N1"));
         Leave(form);
@@ -576,7 +588,8 @@ class AssignmentRulesTest : public QObject {
     }
 
     void saveRefusesNoticeWithoutIdentification() {
-        GS1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GS1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Click(form, "Opt_Art4");
         Type(form, "Txt_AdmRefID", QStringLiteral("N1"));
@@ -600,7 +613,8 @@ class AssignmentRulesTest : public QObject {
 
     // A notice that can be identified but lacks other items may be saved only when the user agrees.
     void saveInvalidNoticeDeclined() {
-        GT1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GT1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Choose(form, "Combo_B_Adm", QStringLiteral("F"));
         Click(form, "Opt_Art4");
@@ -717,7 +731,8 @@ class AssignmentRulesTest : public QObject {
     // The untouched GS1 form refuses to validate after the reference planning configuration is
     // set back to empty, though an identifier was typed before.
     void emptyReferencePlanningCountsAsUntouched() {
-        GS1AssignFrmGE06 form;
+        auto formOwner = OpenForm(FormKind::GS1);
+        NoticeForm &form = *formOwner;
         ShowActive(form);
         Click(form, "Opt_Art4");
         Type(form, "Txt_AdmRefID", QStringLiteral("N1"));

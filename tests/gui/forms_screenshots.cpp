@@ -7,8 +7,6 @@
 
 #include "app/digital_menu_frm.h"
 #include "forms/contour_detail_frm.h"
-#include "forms/gs1_assign_form.h"
-#include "forms/gt1_assign_form.h"
 
 #include <QDir>
 #include <QLabel>
@@ -37,14 +35,28 @@ void Art5Modify(QWidget &form) {
     Click(form, "OptInt_Mod");
 }
 
+// An allotment given by three sub-areas, two of their contours listed.
+void SubAreas(QWidget &form) {
+    Type(form, "Txt_RRC04_allot_name", QStringLiteral("alpes"));
+    Type(form, "Txt_RRC04_nb_sub_areas", QStringLiteral("3"));
+    for (const char *id : {"101", "102"}) {
+        Type(form, "Txt_RRC04_contour_id", QString::fromLatin1(id));
+        Click(form, "Button_Add_Contour");
+    }
+}
+
 const Shot kShots[] = {
     {"DigitalMenuFrmGE06.png",
      [] { return std::make_unique<DigitalMenuFrmGE06>(QCoreApplication::applicationDirPath()); },
      [](QWidget &) {}},
-    {"GS1AssignFrmGE06.png", [] { return std::make_unique<GS1AssignFrmGE06>(); }, [](QWidget &) {}},
-    {"GS1AssignFrmGE06-art5-modify.png", [] { return std::make_unique<GS1AssignFrmGE06>(); }, Art5Modify},
-    {"GT1AssignFrmGE06.png", [] { return std::make_unique<GT1AssignFrmGE06>(); }, [](QWidget &) {}},
-    {"GT1AssignFrmGE06-art5-modify.png", [] { return std::make_unique<GT1AssignFrmGE06>(); }, Art5Modify},
+    {"GS1AssignFrmGE06.png", [] { return OpenForm(FormKind::GS1); }, [](QWidget &) {}},
+    {"GS1AssignFrmGE06-art5-modify.png", [] { return OpenForm(FormKind::GS1); }, Art5Modify},
+    {"GT1AssignFrmGE06.png", [] { return OpenForm(FormKind::GT1); }, [](QWidget &) {}},
+    {"GT1AssignFrmGE06-art5-modify.png", [] { return OpenForm(FormKind::GT1); }, Art5Modify},
+    {"GS2AllotFrmGE06.png", [] { return OpenForm(FormKind::GS2); }, [](QWidget &) {}},
+    {"GS2AllotFrmGE06-sub-areas.png", [] { return OpenForm(FormKind::GS2); }, SubAreas},
+    {"GT2AllotFrmGE06.png", [] { return OpenForm(FormKind::GT2); }, [](QWidget &) {}},
+    {"GT2AllotFrmGE06-sub-areas.png", [] { return OpenForm(FormKind::GT2); }, SubAreas},
     {"ContourDetailFrm-no-points.png", Contour("17", std::vector<std::pair<double, double>>{}),
      [](QWidget &) {}},
     {"ContourDetailFrm-3-points.png", Contour("12", kThreePoints), [](QWidget &) {}},

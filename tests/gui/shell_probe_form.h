@@ -14,7 +14,7 @@ namespace ondrell::testing {
 
 class ProbeForm : public NoticeForm {
   public:
-    ProbeForm(FormKind kind, const QStringList &boxes) : NoticeForm(kind) {
+    ProbeForm(FormKind kind, const QStringList &boxes) : NoticeForm(kind, nullptr, &Behaviour()) {
         auto *layout = new QVBoxLayout(this);
         auto *adm = new QComboBox(this);
         adm->setObjectName(QStringLiteral("Combo_B_Adm"));
@@ -36,12 +36,22 @@ class ProbeForm : public NoticeForm {
         InitNoticeForm();
     }
 
-  protected:
-    void ClearScreen() override {
-        const QStringList kept{"Txt_Filename", "Txt_Ntc_Number", "Txt_EmailAddr"};
-        for (auto *edit : findChildren<QLineEdit *>())
-            if (!kept.contains(edit->objectName()))
-                edit->clear();
+  private:
+    // Clearing empties every box but the file name, the notice number and the e-mail address.
+    static const FormBehaviour &Behaviour() {
+        static const FormBehaviour behaviour = [] {
+            FormBehaviour b;
+            b.clearScreen = [](FormContext &c) {
+                for (auto name : {"Txt_AdmRefID", "Txt_4C_Deg_Long", "Txt_4C_Min_Long", "Txt_4C_Sec_Long",
+                                  "Txt_4C_Deg_Lat", "Txt_4C_Min_Lat", "Txt_4C_Sec_Lat", "Txt_TrgAdmRefID",
+                                  "Txt_PlanAdmRefID", "Txt_RRC04_contour_id", "Txt_notified_Rmks",
+                                  "Txt_10B_Ophhfr", "Txt_10B_Ophhto"})
+                    c.form.SetText(name, "");
+            };
+            b.chooseAdd = [](FormContext &c) { c.form.SetChecked("OptInt_Add", true); };
+            return b;
+        }();
+        return behaviour;
     }
 };
 

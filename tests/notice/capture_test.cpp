@@ -1,25 +1,25 @@
 #include "notice/capture.h"
 
-#include "capture_fake_form.h"
+#include "../support/fake_form.h"
 
 #include <gtest/gtest.h>
 
 namespace ondrell {
 namespace {
 
-using testing::FakeFormView;
+using testing::FakeForm;
 
 const CaptureStamp kStamp{"2009-05-08", "jdoe"};
 
-NoticeRecord Capture(const FakeFormView &form, CaptureCode code) {
+NoticeRecord Capture(const FakeForm &form, CaptureCode code) {
     NoticeRecord r;
     CaptureNotice(form, r, code, kStamp);
     return r;
 }
 
 // A GS1 form with an article and an intent chosen and every other control empty.
-FakeFormView Assignment(const char *article = "Opt_Art4", const char *intent = "OptInt_Add") {
-    FakeFormView f;
+FakeForm Assignment(const char *article = "Opt_Art4", const char *intent = "OptInt_Add") {
+    FakeForm f;
     f.Check(article).Check(intent);
     return f;
 }
@@ -58,7 +58,7 @@ TEST(CaptureTest, DateJoinsOnlyWhenAllThreePartsAreGiven) {
         {"", "", "", ""},
     };
     for (const auto &c : cases) {
-        FakeFormView f = Assignment();
+        FakeForm f = Assignment();
         f.Set("Txt_Exp_YY", c.yy).Set("Txt_Exp_MM", c.mm).Set("Txt_Exp_DD", c.dd);
         f.Set("Txt_InUse_YY", c.yy).Set("Txt_InUse_MM", c.mm).Set("Txt_InUse_DD", c.dd);
         NoticeRecord r = Capture(f, CaptureCode::GS1);
@@ -68,7 +68,7 @@ TEST(CaptureTest, DateJoinsOnlyWhenAllThreePartsAreGiven) {
 }
 
 TEST(CaptureTest, SitePositionIsPaddedPerPart) {
-    FakeFormView f = Assignment();
+    FakeForm f = Assignment();
     f.Set("Txt_4C_Deg_Long", "5")
         .Set("Txt_4C_EW", "W")
         .Set("Txt_4C_Min_Long", "12")
@@ -83,7 +83,7 @@ TEST(CaptureTest, SitePositionIsPaddedPerPart) {
 
 TEST(CaptureTest, TargetIsCapturedOnlyForModifyAndByArticle) {
     auto filled = [](const char *article, const char *intent) {
-        FakeFormView f = Assignment(article, intent);
+        FakeForm f = Assignment(article, intent);
         f.Set("Txt_TrgAdmRefID", "T-1").Set("Txt_trg_freq_assgn", "178.352");
         f.Set("Txt_trg_long_DD", "7").Set("Txt_trg_long_EW", "E").Set("Txt_trg_long_MM", "1");
         f.Set("Txt_trg_lat_DD", "46")
@@ -114,7 +114,7 @@ TEST(CaptureTest, TargetIsCapturedOnlyForModifyAndByArticle) {
 }
 
 TEST(CaptureTest, NoArticleStoresNoFragment) {
-    FakeFormView f;
+    FakeForm f;
     f.Check("OptInt_Mod").Set("Txt_TrgAdmRefID", "T-1");
     NoticeRecord r = Capture(f, CaptureCode::GS1);
     EXPECT_EQ(r.t_fragment, "");
@@ -130,7 +130,7 @@ TEST(CaptureTest, AttenuationFollowsDirectivityAndPolarization) {
         {"D", "", false, false}, {"ND", "M", false, false}, {"", "M", false, false}, {"d", "M", false, false},
     };
     for (const auto &c : cases) {
-        FakeFormView f = Assignment();
+        FakeForm f = Assignment();
         f.Set("Combo_9_AntDir", c.dir).Set("Combo_9D_Polariz", c.pol);
         f.Set("Txt_9EC_azm000", "150").Set("Txt_9EC_azm350", "-20");
         f.Set("Txt_9NHAzm010", "3").Set("Txt_9NVAzm350", "12");
@@ -148,7 +148,7 @@ TEST(CaptureTest, AttenuationFollowsDirectivityAndPolarization) {
 }
 
 TEST(CaptureTest, HiddenControlsAreSkippedWhereVisibilityCounts) {
-    FakeFormView f = Assignment("Opt_Art5");
+    FakeForm f = Assignment("Opt_Art5");
     f.Set("Txt_8BH_Erp_H", "30").Set("Txt_8BV_Erp_V", "31").Hide("Txt_8BV_Erp_V");
     f.Set("Txt_12A_OpAgcy", "12").Set("Txt_12B_AddrCde", "A").Hide("Txt_12B_AddrCde");
     f.Set("Txt_10B_Ophhfr", "0000").Set("Txt_10B_Ophhto", "2400");
@@ -185,7 +185,7 @@ TEST(CaptureTest, FlagsRiseOnlyWithAStoredValue) {
                  {"Combo_RRC04_RxMode", nullptr},
                  {"Txt_10B_Ophhfr", &NoticeRecord::op_hours_given}};
     for (const auto &c : cases) {
-        FakeFormView f = Assignment();
+        FakeForm f = Assignment();
         f.Set(c.control, "X");
         NoticeRecord r = Capture(f, CaptureCode::GT1);
         EXPECT_TRUE(c.top ? r.*c.top : r.planning.present) << c.control;
@@ -194,7 +194,7 @@ TEST(CaptureTest, FlagsRiseOnlyWithAStoredValue) {
 
 TEST(CaptureTest, InternalRemarksNeedLabelAndBoxVisible) {
     for (const char *hidden : {"", "Lbl_int_rmk", "txt_int_rmk"}) {
-        FakeFormView f = Assignment();
+        FakeForm f = Assignment();
         f.Set("txt_int_rmk", "TB3 please");
         if (*hidden)
             f.Hide(hidden);
@@ -206,7 +206,7 @@ TEST(CaptureTest, InternalRemarksNeedLabelAndBoxVisible) {
 }
 
 TEST(CaptureTest, CoordinationListKeepsOrderAndOneSpareEntry) {
-    FakeFormView f = Assignment();
+    FakeForm f = Assignment();
     f.Items("ListAdmSel", {"F", "ALB", "G"});
     NoticeRecord r = Capture(f, CaptureCode::GS2);
     EXPECT_TRUE(r.coord.present);
@@ -236,7 +236,7 @@ TEST(CaptureTest, CommonAndStationFieldsLandInTheirKeys) {
         {"Combo_GE06_assgnCde", "L", &NoticeRecord::t_assgn_code},
         {"Combo_GE06_FreqAssgn", "176.64", &NoticeRecord::t_freq_assgn},
     };
-    FakeFormView f = Assignment();
+    FakeForm f = Assignment();
     for (const auto &c : fields)
         f.Set(c.control, c.text);
     f.Set("Txt_GE06_freqAssgn", "500").Set("Combo_RRC04_Sys_Var", "A1");
@@ -250,7 +250,7 @@ TEST(CaptureTest, CommonAndStationFieldsLandInTheirKeys) {
 }
 
 TEST(CaptureTest, AllotmentFillsContourSlotsAndGroup) {
-    FakeFormView f = Assignment("Opt_Art4", "OptInt_Mod");
+    FakeForm f = Assignment("Opt_Art4", "OptInt_Mod");
     f.Set("Txt_TrgAdmRefID", "AL-0").Set("Txt_RRC04_allot_name", "NORTH").Set("Combo_RRC04_geo_area", "F");
     f.Set("Txt_RRC04_nb_sub_areas", "2")
         .Set("Combo_GE06_FreqAssgn", "176.64")
@@ -271,7 +271,7 @@ TEST(CaptureTest, AllotmentFillsContourSlotsAndGroup) {
 }
 
 TEST(CaptureTest, AdministrativeNotices) {
-    FakeFormView f;
+    FakeForm f;
     f.Set("Txt_TrgAdmRefID", "T-9")
         .Set("Combo_B_Adm", "F")
         .Set("Txt_EmailAddr", "a@b.c")
@@ -297,7 +297,7 @@ TEST(CaptureTest, AdministrativeNotices) {
 }
 
 TEST(CaptureTest, TB2TakesTheTargetFromTheSiteBoxes) {
-    FakeFormView f;
+    FakeForm f;
     f.Set("Combo_B_Adm", "F").Set("Txt_PlanAdmRefID", "P-1").Set("Txt_TrgFreq", "178.352");
     f.Set("Txt_4C_Deg_Long", "5").Set("Txt_4C_EW", "E").Set("Txt_4C_Min_Long", "3");
     f.Set("Txt_4C_Deg_Lat", "4").Set("Txt_4C_NS", "N").Set("Txt_4C_Min_Lat", "10").Hide("Txt_4C_Sec_Lat");
@@ -319,7 +319,7 @@ TEST(CaptureTest, TB2TakesTheTargetFromTheSiteBoxes) {
 }
 
 TEST(CaptureTest, SubAreaTakesPointsFromTheCoordinateList) {
-    FakeFormView f;
+    FakeForm f;
     f.Set("Txt_RRC04_nb_test_pts", "3").Set("Txt_RRC04_contour_id", "7").Set("Combo_4B_Ctry", "F");
     f.Check("OptInt_Suppress").Set("Txt_notified_Rmks", "r").Set("txt_int_rmk", "ignored");
     f.Items("ListBox_RRC04_Coordinates", {"+0070102 +463000", "-0010000 -0112", "+001"});
@@ -336,7 +336,7 @@ TEST(CaptureTest, SubAreaTakesPointsFromTheCoordinateList) {
     EXPECT_EQ(r.sub_area.test_points[2], (TestPoint{true, "+001", ""}));
     EXPECT_FALSE(r.sub_area.test_points[3].given);
 
-    FakeFormView none;
+    FakeForm none;
     NoticeRecord empty;
     CaptureSubAreaNotice(none, empty, kStamp);
     EXPECT_EQ(empty.sub_area.test_points.size(), 1u);

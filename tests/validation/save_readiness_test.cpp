@@ -10,19 +10,28 @@
 namespace ondrell {
 namespace {
 
-class FakeForm : public FormView {
+// The save checks only read: texts by name and chosen options.
+class FakeForm : public FormControls {
   public:
-    std::map<std::string, std::string> texts;
-    std::set<std::string> checked;
+    std::map<std::string, std::string, std::less<>> texts;
+    std::set<std::string, std::less<>> checked;
 
-    bool Has(const std::string &c) const override { return texts.count(c) || checked.count(c); }
-    std::string Text(const std::string &c) const override {
+    bool Has(std::string_view c) const override { return texts.count(c) || checked.count(c); }
+    std::string Text(std::string_view c) const override {
         auto it = texts.find(c);
         return it == texts.end() ? "" : it->second;
     }
-    bool Visible(const std::string &) const override { return true; }
-    bool Checked(const std::string &c) const override { return checked.count(c) > 0; }
-    std::vector<std::string> ListItems(const std::string &, bool) const override { return {}; }
+    bool Visible(std::string_view) const override { return true; }
+    bool Checked(std::string_view c) const override { return checked.count(c) > 0; }
+    std::vector<std::string> ListItems(std::string_view) const override { return {}; }
+    void SetText(std::string_view, std::string_view) override {}
+    void Show(std::string_view, bool) override {}
+    void SetChecked(std::string_view, bool) override {}
+    bool Enabled(std::string_view) const override { return true; }
+    void Enable(std::string_view, bool) override {}
+    void SetGrey(std::string_view, bool) override {}
+    void Focus(std::string_view) override {}
+    void SetListItems(std::string_view, const std::vector<std::string> &) override {}
 
     void Fill(AzimuthTable table, const std::string &value) {
         for (int i = 0; i < kAntennaEntries; ++i)

@@ -1,4 +1,4 @@
-#include "forms/assignment_form_coordination.h"
+#include "forms/parts/coordination_list.h"
 
 #include <QAbstractButton>
 #include <QListWidget>

@@ -1,8 +1,10 @@
 #pragma once
 // Visibility, default and reset procedures of the assignment forms GS1 and GT1: which groups of
 // fields are shown for the notice's intent, article, antenna, Plan entry and (GT1) DVB-T system
-// parameters. The rules see the form only through AssignmentScreen, so they run unchanged on the
-// live Qt form and on a plain fake.
+// parameters, and the behaviour the two forms hand to the shared form base.
+
+#include "forms/rules/form_rules.h"
+#include "notice/control_names.h"
 
 #include <span>
 #include <string>
@@ -10,24 +12,6 @@
 #include <vector>
 
 namespace ondrell {
-
-// An assignment form's controls by name. Writing a text fires the control's change handlers just
-// as typing does (the target-group toggle depends on it). Controls the form lacks are ignored.
-class AssignmentScreen {
-  public:
-    virtual ~AssignmentScreen() = default;
-    virtual std::string Text(std::string_view control) const = 0;
-    // A text box's text, or the entry of a combo box whose text it is ("" picks the empty entry).
-    virtual void SetText(std::string_view control, std::string_view text) = 0;
-    // The control's own shown state (the form itself need not be on screen).
-    virtual bool Shown(std::string_view control) const = 0;
-    virtual void Show(std::string_view control, bool shown) = 0;
-    virtual bool Chosen(std::string_view option) const = 0;
-    // Chooses an option button, or leaves both buttons of its pair unchosen.
-    virtual void SetChosen(std::string_view option, bool chosen) = 0;
-    virtual void Focus(std::string_view control) = 0;
-    virtual void ClearList(std::string_view control) = 0;
-};
 
 // The target frequency and the eight target coordinate boxes.
 std::span<const std::string_view> TargetCharacteristicFields();
@@ -37,36 +21,39 @@ std::span<const std::string_view> TargetToggleFields();
 namespace MakeVisibleGS1GE06 {
 
 // Intent rule for Add: both article frames shown, the target frame hidden and emptied.
-void IntentAdd(AssignmentScreen &screen);
+void IntentAdd(FormControls &screen);
 // Step 2 of the Add rule alone: hide the target frame and empty its boxes.
-void HideTargetFrame(AssignmentScreen &screen);
-void IntentMod(AssignmentScreen &screen);
+void HideTargetFrame(FormControls &screen);
+void IntentMod(FormControls &screen);
 // Article rule for the choice of Opt_Art4 / Opt_Art5 (or neither).
-void Article(AssignmentScreen &screen);
+void Article(FormControls &screen);
 // Attenuation frames and radiated-power fields by directivity and polarization.
-void Antenna(AssignmentScreen &screen);
+void Antenna(FormControls &screen);
 // SFN and allotment identifiers by the type of Plan entry.
-void PlanEntry(AssignmentScreen &screen);
+void PlanEntry(FormControls &screen);
 // The target is given either by its identifier or by its characteristics, never both: run on a
 // change of the target frequency or of a degree/minute/second box, and on a change of the identifier.
-void TargetFromCharacteristics(AssignmentScreen &screen);
-void TargetFromIdentifier(AssignmentScreen &screen);
+void TargetFromCharacteristics(FormControls &screen);
+void TargetFromIdentifier(FormControls &screen);
 
 // Reset procedure (Reset and Save/Next): empty the notice, restore the defaults, re-apply the rules.
 // `ownFields` are the form's own boxes and lists emptied in step 1 beside the common ones.
-void ResetScreen(AssignmentScreen &screen, std::span<const std::string_view> ownFields,
-                 void (*article)(AssignmentScreen &));
+void ResetScreen(FormControls &screen, std::span<const std::string_view> ownFields,
+                 void (*article)(FormControls &));
 
 } // namespace MakeVisibleGS1GE06
 
 namespace MakeVisibleGT1GE06 {
 
 // The GS1 article rule followed by the DVB-T additions (Art. 5 also sets the operating hours).
-void Article(AssignmentScreen &screen);
+void Article(FormControls &screen);
 // System variant with reception mode, or a reference planning configuration, never both.
-void DvbtParameters(AssignmentScreen &screen);
+void DvbtParameters(FormControls &screen);
 
 } // namespace MakeVisibleGT1GE06
+
+// The behaviour of GS1 (T-DAB) or GT1 (DVB-T).
+FormBehaviour AssignmentBehaviour(FormKind kind);
 
 // Box indices (azimuth / 10) that a fill from..to in steps of 10 degrees writes; azimuths that name
 // no box (not 0, 10, ... 350) are skipped, and from > to writes nothing.

@@ -1,0 +1,169 @@
+#pragma once
+// A notice form without widgets: controls by name with their text, shown, chosen and enabled
+// states and list items. Given a form's behaviour it runs the rules as the live form does: a
+// written text fires the Change and Accept rules, a chosen option its Choose rules, and Pick,
+// Click, Leave and SelectItem are fired by the test. Every message a rule shows is recorded.
+
+#include "forms/rules/form_rules.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ondrell::testing {
+
+struct FakeControl {
+    std::string text;
+    bool shown = true;
+    bool checked = false;
+    bool enabled = true;
+    bool grey = false;
+    std::vector<std::string> items;
+    std::string parent; // the frame around it, "" for the form
+    std::string group;  // exclusive option group
+};
+
+class FakeForm : public FormControls, public FormPrompts {
+  public:
+    std::map<std::string, FakeControl> controls;
+    std::vector<std::pair<std::string, std::string>> told; // (title, text) of each message
+    std::string focus;
+    bool untouched = true;
+    FormState state;
+    // When set, a written text fires the Accept rules only if this says the field check accepts it.
+    std::function<bool(const std::string &control, const std::string &text)> fieldCheckAccepts;
+
+    FakeForm() = default;
+    explicit FakeForm(const FormBehaviour &behaviour) : behaviour_(&behaviour) {}
+
+    // Set-up helpers (no rules run).
+    FakeForm &Set(const std::string &name, const std::string &text) {
+        controls[name].text = text;
+        return *this;
+    }
+    FakeForm &Check(const std::string &name) {
+        controls[name].checked = true;
+        return *this;
+    }
+    FakeForm &Hide(const std::string &name) {
+        controls[name].shown = false;
+        return *this;
+    }
+    FakeForm &Items(const std::string &name, std::vector<std::string> items) {
+        controls[name].items = std::move(items);
+        return *this;
+    }
+    FakeForm &Inside(const std::string &name, const std::string &frame) {
+        controls[name].parent = frame;
+        return *this;
+    }
+    FakeForm &Group(std::initializer_list<std::string> options) {
+        for (const auto &o : options)
+            controls[o].group = *options.begin();
+        return *this;
+    }
+
+    // Events a user causes.
+    void Type(const std::string &name, const std::string &text) { SetText(name, text); }
+    void Pick(const std::string &name, const std::string &entry) {
+        controls[name].text = entry;
+        Fire(name, On::Pick);
+    }
+    void Click(const std::string &name) {
+        if (controls[name].group.empty())
+            Fire(name, On::Click);
+        else
+            SetChecked(name, true);
+    }
+    void Leave(const std::string &name) {
+        Fire(name, On::Leave);
+        Fire(name, On::LeaveAccepted);
+    }
+    void SelectItem(const std::string &name, int row) { Fire(name, On::SelectItem, row); }
+    void Run(const FormAction &action) {
+        if (!action)
+            return;
+        FormContext c = Context();
+        action(c);
+    }
+
+    // FormControls
+    bool Has(std::string_view c) const override { return controls.count(std::string(c)) != 0; }
+    std::string Text(std::string_view c) const override { return Find(c).text; }
+    void SetText(std::string_view c, std::string_view text) override {
+        auto &control = controls[std::string(c)];
+        if (control.text == text)
+            return;
+        control.text = text;
+        Fire(std::string(c), On::Change);
+        if (!fieldCheckAccepts || fieldCheckAccepts(std::string(c), control.text))
+            Fire(std::string(c), On::Accept);
+    }
+    bool Visible(std::string_view c) const override {
+        for (const FakeControl *control = &Find(c); control; control = Parent(*control))
+            if (!control->shown)
+                return false;
+        return true;
+    }
+    void Show(std::string_view c, bool shown) override { controls[std::string(c)].shown = shown; }
+    bool Checked(std::string_view c) const override { return Find(c).checked; }
+    void SetChecked(std::string_view c, bool checked) override {
+        auto &control = controls[std::string(c)];
+        if (control.checked == checked)
+            return;
+        if (checked && !control.group.empty())
+            for (auto &[name, other] : controls)
+                if (other.group == control.group)
+                    other.checked = false;
+        control.checked = checked;
+        if (checked)
+            Fire(std::string(c), On::Choose);
+    }
+    bool Enabled(std::string_view c) const override { return Find(c).enabled; }
+    void Enable(std::string_view c, bool enabled) override { controls[std::string(c)].enabled = enabled; }
+    void SetGrey(std::string_view c, bool grey) override { controls[std::string(c)].grey = grey; }
+    void Focus(std::string_view c) override { focus = c; }
+    std::vector<std::string> ListItems(std::string_view c) const override { return Find(c).items; }
+    void SetListItems(std::string_view c, const std::vector<std::string> &items) override {
+        controls[std::string(c)].items = items;
+    }
+
+    // FormPrompts
+    void Tell(std::string_view title, std::string_view text, PromptIcon) override {
+        told.emplace_back(title, text);
+    }
+
+  private:
+    FormContext Context(int row = -1) {
+        FormContext c{*this, *this, state, nullptr, [this](bool u) { untouched = u; }};
+        c.row = row;
+        return c;
+    }
+    void Fire(const std::string &name, On on, int row = -1) {
+        if (!behaviour_)
+            return;
+        for (const FormRule &rule : behaviour_->rules)
+            if (rule.on == on && name == rule.control) {
+                FormContext c = Context(row);
+                rule.run(c);
+            }
+    }
+    const FakeControl *Parent(const FakeControl &control) const {
+        if (control.parent.empty())
+            return nullptr;
+        auto it = controls.find(control.parent);
+        return it == controls.end() ? nullptr : &it->second;
+    }
+    // A control the form never set reads as an empty, shown, unchecked one.
+    const FakeControl &Find(std::string_view c) const {
+        static const FakeControl kAbsent;
+        auto it = controls.find(std::string(c));
+        return it == controls.end() ? kAbsent : it->second;
+    }
+
+    const FormBehaviour *behaviour_ = nullptr;
+};
+
+} // namespace ondrell::testing
