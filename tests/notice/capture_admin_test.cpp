@@ -1,18 +1,18 @@
 // Capture of the administrative notices: TB5's choices, TB2's target as far as it is shown.
 #include "notice/capture.h"
 
-#include "capture_fake_form.h"
+#include "../support/fake_form.h"
 
 #include <gtest/gtest.h>
 
 namespace ondrell {
 namespace {
 
-using testing::FakeFormView;
+using testing::FakeForm;
 
 const CaptureStamp kStamp{"2009-05-08", "jdoe"};
 
-NoticeRecord Capture(const FakeFormView &form, CaptureCode code) {
+NoticeRecord Capture(const FakeForm &form, CaptureCode code) {
     NoticeRecord r;
     CaptureNotice(form, r, code, kStamp);
     return r;
@@ -32,7 +32,7 @@ TEST(CaptureAdministrative, Tb5ChoicesGiveActionAndFragment) {
         {{"OptInt_Supp"}, "SUPPRESS", "NTFD_RR"},
     };
     for (const auto &c : cases) {
-        FakeFormView f;
+        FakeForm f;
         f.Set("Txt_TrgAdmRefID", "G-T-0815");
         for (const char *option : c.chosen)
             f.Check(option);
@@ -45,8 +45,8 @@ TEST(CaptureAdministrative, Tb5ChoicesGiveActionAndFragment) {
 }
 
 // A TB2 form filled both ways, with the toggles' hiding applied: only what is shown is taken.
-FakeFormView Tb2WithBothTargets() {
-    FakeFormView f;
+FakeForm Tb2WithBothTargets() {
+    FakeForm f;
     f.Set("Txt_PlanAdmRefID", "I-PLAN-99").Set("Txt_TrgAdmRefID", "I-MIFR-1").Set("Txt_TrgFreq", "658");
     f.Set("Txt_4C_Deg_Long", "12").Set("Txt_4C_Min_Long", "29").Set("Txt_4C_Sec_Long", "1");
     f.Set("Txt_4C_EW", "E").Set("Txt_4C_Deg_Lat", "1").Set("Txt_4C_Min_Lat", "54");
@@ -59,7 +59,7 @@ constexpr const char *kCharacteristics[] = {"Txt_TrgFreq",     "Txt_4C_Deg_Long"
                                             "Txt_4C_Min_Lat",  "Txt_4C_Sec_Lat",  "Txt_4C_NS"};
 
 TEST(CaptureAdministrative, Tb2TakesOnlyTheTargetFieldsShown) {
-    FakeFormView byId = Tb2WithBothTargets();
+    FakeForm byId = Tb2WithBothTargets();
     for (const char *c : kCharacteristics)
         byId.Hide(c);
     NoticeRecord r = Capture(byId, CaptureCode::TB2);
@@ -69,7 +69,7 @@ TEST(CaptureAdministrative, Tb2TakesOnlyTheTargetFieldsShown) {
     EXPECT_EQ(r.trg_long, Coordinate{});
     EXPECT_EQ(r.trg_lat, Coordinate{});
 
-    FakeFormView byCharacteristics = Tb2WithBothTargets();
+    FakeForm byCharacteristics = Tb2WithBothTargets();
     byCharacteristics.Hide("Txt_TrgAdmRefID");
     r = Capture(byCharacteristics, CaptureCode::TB2);
     EXPECT_EQ(r.t_trg_adm_ref_id, "");
@@ -81,7 +81,7 @@ TEST(CaptureAdministrative, Tb2TakesOnlyTheTargetFieldsShown) {
 }
 
 TEST(CaptureAdministrative, Tb2OperatingDetailsAreTakenWhenShown) {
-    FakeFormView f = Tb2WithBothTargets();
+    FakeForm f = Tb2WithBothTargets();
     f.Set("Txt_12A_OpAgcy", "12").Set("Txt_12B_AddrCde", "AB");
     f.Set("Txt_10B_Ophhfr", "0000").Set("Txt_10B_Ophhto", "2400");
     NoticeRecord r = Capture(f, CaptureCode::TB2);

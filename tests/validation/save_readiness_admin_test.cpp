@@ -2,14 +2,14 @@
 // included, for the ways a user leaves those forms incomplete.
 #include "validation/save_readiness.h"
 
-#include "../notice/capture_fake_form.h"
+#include "../support/fake_form.h"
 
 #include <gtest/gtest.h>
 
 namespace ondrell {
 namespace {
 
-using testing::FakeFormView;
+using testing::FakeForm;
 
 constexpr const char *kHeader = "To save a notice the following Mandatory fields are necessary : \r\n\r\n";
 
@@ -31,8 +31,8 @@ ReadinessRules NoRules() {
 }
 
 // A TB2 copy that passes, its target given by frequency and position.
-FakeFormView CompleteTb2() {
-    FakeFormView f;
+FakeForm CompleteTb2() {
+    FakeForm f;
     for (const auto &[control, text] : std::initializer_list<std::pair<const char *, const char *>>{
              {"Combo_B_Adm", "I"},
              {"Txt_PlanAdmRefID", "I-PLAN-99"},
@@ -54,8 +54,8 @@ FakeFormView CompleteTb2() {
     return f;
 }
 
-FakeFormView CompleteTargetForm(const char *article) {
-    FakeFormView f;
+FakeForm CompleteTargetForm(const char *article) {
+    FakeForm f;
     f.Set("Combo_B_Adm", "G").Set("Txt_TrgAdmRefID", "G-T-0815");
     if (*article)
         f.Check(article);
@@ -65,19 +65,19 @@ FakeFormView CompleteTargetForm(const char *article) {
 struct Case {
     const char *name;
     FormKind kind;
-    FakeFormView form;
+    FakeForm form;
     std::vector<const char *> lines; // none: the header alone, flag false
 };
 
 std::vector<Case> Cases() {
-    auto without = [](FakeFormView f, std::initializer_list<const char *> controls) {
+    auto without = [](FakeForm f, std::initializer_list<const char *> controls) {
         for (const char *c : controls)
             f.Set(c, "");
         return f;
     };
     return {
         {"Tb2Complete", FormKind::TB2, CompleteTb2(), {}},
-        {"Tb2Empty", FormKind::TB2, FakeFormView(), {kAdm, kPlanRef, kInUse, kAddr}},
+        {"Tb2Empty", FormKind::TB2, FakeForm(), {kAdm, kPlanRef, kInUse, kAddr}},
         // The identifier of the target alone needs no characteristics.
         {"Tb2ById",
          FormKind::TB2,
@@ -106,11 +106,11 @@ std::vector<Case> Cases() {
          without(CompleteTb2(), {"Combo_B_Adm", "Txt_PlanAdmRefID", "Txt_InUse_YY", "Txt_12B_AddrCde"}),
          {kAdm, kPlanRef, kInUse, kAddr}},
         {"Tb3Complete", FormKind::TB3, CompleteTargetForm(""), {}},
-        {"Tb3Empty", FormKind::TB3, FakeFormView(), {kAdm, kIntent}},
+        {"Tb3Empty", FormKind::TB3, FakeForm(), {kAdm, kIntent}},
         {"Tb5Art4", FormKind::TB5, CompleteTargetForm("Opt_Art4"), {}},
         {"Tb5Art5NoIntent", FormKind::TB5, CompleteTargetForm("Opt_Art5"), {}},
         {"Tb5NoArticle", FormKind::TB5, CompleteTargetForm(""), {kFragment}},
-        {"Tb5Empty", FormKind::TB5, FakeFormView().Check("OptInt_Supp"), {kAdm, kIntent, kFragment}},
+        {"Tb5Empty", FormKind::TB5, FakeForm().Check("OptInt_Supp"), {kAdm, kIntent, kFragment}},
     };
 }
 
