@@ -2,32 +2,20 @@
 
 #include "notice/file_format.h"
 #include "notice/windows1252.h"
+#include "util/platform.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace ondrell {
 
-namespace {
-
-// Syncs what was written; file systems and devices that cannot sync have nothing to lose.
-bool Sync(int fd) {
-    return fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
-}
-
-} // namespace
-
 FileSink::~FileSink() {
     if (fd_ >= 0)
-        ::close(fd_);
+        platform::CloseFile(fd_);
 }
 
-ssize_t FileSink::WriteSome(int fd, const char *data, size_t size) {
-    return ::write(fd, data, size);
+long long FileSink::WriteSome(int fd, const char *data, std::size_t size) {
+    return platform::WriteSome(fd, data, size);
 }
 
 bool FileSink::Fail(const std::string &what, int err) {
@@ -42,17 +30,15 @@ bool FileSink::Open(const std::string &path) {
     error_.clear();
     started_ = heldText_ = false;
     end_ = 0;
-    // No O_TRUNC: a file another writer holds must not be emptied before the lock says so.
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    // Not emptied here: a file another writer holds must stay as it is.
+    fd_ = platform::OpenForWriting(path, false);
     created_ = fd_ < 0 && errno == ENOENT;
     if (created_)
-        fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd_ = platform::OpenForWriting(path, true);
     if (fd_ < 0)
         return Fail("Cannot create the notice file", errno);
-    // flock belongs to this open file, so a second Open in this very process is refused as well.
-    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        const int err = errno;
-        ::close(fd_);
+    if (const int err = platform::LockForWriting(fd_)) {
+        platform::CloseFile(fd_);
         fd_ = -1;
         if (err == EWOULDBLOCK) {
             error_ = "The notice file \"" + path_ +
@@ -61,14 +47,12 @@ bool FileSink::Open(const std::string &path) {
         }
         return Fail("Cannot lock the notice file", err);
     }
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0) {
-        const int err = errno;
+    long long size = 0;
+    if (const int err = platform::FileInfo(fd_, regular_, size)) {
         Close();
         return Fail("Cannot open the notice file", err);
     }
-    regular_ = S_ISREG(info.st_mode);
-    heldText_ = regular_ && info.st_size > 0;
+    heldText_ = regular_ && size > 0;
     return true;
 }
 
@@ -78,9 +62,9 @@ bool FileSink::Start(const std::vector<std::string> &pieces) {
         return false;
     }
     std::vector<std::string_view> views(pieces.begin(), pieces.end());
-    bool ok = CutBack(0);
-    if (!ok)
-        Fail("Cannot empty the notice file", errno);
+    bool ok = false;
+    if (const int err = CutBack(0))
+        Fail("Cannot empty the notice file", err);
     else
         ok = WriteUnit(views);
     if (ok) {
@@ -90,7 +74,7 @@ bool FileSink::Start(const std::vector<std::string> &pieces) {
     }
     // No half header may stay: the next attempt opens and starts the file again.
     if (created_)
-        ::unlink(path_.c_str());
+        platform::RemoveFile(path_);
     const std::string error = error_;
     Close();
     error_ = error;
@@ -125,38 +109,41 @@ bool FileSink::Encode(const std::vector<std::string_view> &pieces, std::string &
     return true;
 }
 
-bool FileSink::CutBack(off_t end) {
+int FileSink::CutBack(long long end) {
     if (!regular_)
-        return true; // a device keeps what it took; there is nothing to cut
-    return ::ftruncate(fd_, end) == 0 && ::lseek(fd_, end, SEEK_SET) == end && Sync(fd_);
+        return 0; // a device keeps what it took; there is nothing to cut
+    if (const int err = platform::CutFile(fd_, end))
+        return err;
+    return platform::FlushToDisk(fd_);
 }
 
 bool FileSink::WriteUnit(const std::vector<std::string_view> &pieces) {
     std::string bytes;
     if (!Encode(pieces, bytes))
         return false;
-    size_t done = 0;
+    std::size_t done = 0;
     int err = 0;
     while (done < bytes.size()) {
-        const ssize_t n = WriteSome(fd_, bytes.data() + done, bytes.size() - done);
+        const long long n = WriteSome(fd_, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
             err = n < 0 ? errno : ENOSPC;
             break;
         }
-        done += static_cast<size_t>(n);
+        done += static_cast<std::size_t>(n);
     }
-    if (err == 0 && !Sync(fd_))
-        err = errno;
+    const bool written = err == 0;
+    if (written)
+        err = platform::FlushToDisk(fd_);
     if (err == 0) {
-        end_ += static_cast<off_t>(bytes.size());
+        end_ += static_cast<long long>(bytes.size());
         return true;
     }
-    Fail(done < bytes.size() ? "Cannot write the notice file" : "Cannot store the notice file on disk", err);
-    if (!CutBack(end_)) {
+    Fail(written ? "Cannot store the notice file on disk" : "Cannot write the notice file", err);
+    if (const int cutErr = CutBack(end_)) {
         // The file may now end in a partial piece: close it rather than append after that.
-        error_ += "; the unfinished part could not be removed (" + std::string(std::strerror(errno)) +
+        error_ += "; the unfinished part could not be removed (" + std::string(std::strerror(cutErr)) +
                   "), so the file was closed.";
         const std::string error = error_;
         Close();
@@ -168,11 +155,11 @@ bool FileSink::WriteUnit(const std::vector<std::string_view> &pieces) {
 bool FileSink::Close() {
     if (fd_ < 0)
         return true;
-    const int result = ::close(fd_); // releases the lock
+    const int err = platform::CloseFile(fd_); // releases the lock
     fd_ = -1;
     started_ = false;
-    if (result != 0)
-        return Fail("Cannot close the notice file", errno);
+    if (err != 0)
+        return Fail("Cannot close the notice file", err);
     return true;
 }
 

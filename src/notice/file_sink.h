@@ -8,7 +8,6 @@
 
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <vector>
 
 namespace ondrell {
@@ -43,13 +42,13 @@ class FileSink {
     const std::string &ErrorString() const { return error_; }
 
   protected:
-    // One write(2) call; tests put a full disk behind it.
-    virtual ssize_t WriteSome(int fd, const char *data, size_t size);
+    // One write of the system; tests put a full disk behind it.
+    virtual long long WriteSome(int fd, const char *data, std::size_t size);
 
   private:
     bool WriteUnit(const std::vector<std::string_view> &pieces);
     bool Encode(const std::vector<std::string_view> &pieces, std::string &bytes);
-    bool CutBack(off_t end);
+    int CutBack(long long end);
     bool Fail(const std::string &what, int err);
 
     int fd_ = -1;
@@ -57,7 +56,7 @@ class FileSink {
     bool regular_ = true;
     bool heldText_ = false;
     bool started_ = false;
-    off_t end_ = 0; // the end of everything written whole
+    long long end_ = 0; // the end of everything written whole
     std::string path_;
     std::string error_;
 };

@@ -141,12 +141,12 @@ class FullDiskSink : public FileSink {
     std::size_t room = 0;
 
   protected:
-    ssize_t WriteSome(int fd, const char *data, size_t size) override {
+    long long WriteSome(int fd, const char *data, std::size_t size) override {
         if (room == 0) {
             errno = ENOSPC;
             return -1;
         }
-        const ssize_t n = FileSink::WriteSome(fd, data, std::min(size, room));
+        const long long n = FileSink::WriteSome(fd, data, std::min(size, room));
         if (n > 0)
             room -= static_cast<size_t>(n);
         return n;
