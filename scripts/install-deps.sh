@@ -11,6 +11,7 @@ packages=(
   libqt6opengl6-dev libgl-dev libxkbcommon-dev libvulkan-dev
   fonts-dejavu-core
   help2man desktop-file-utils appstream file dpkg-dev
+  clang-14 libclang-rt-14-dev # scripts/fuzz.sh: libFuzzer with the sanitizers
 )
 
 missing=()
