@@ -7,6 +7,7 @@
 #include "forms/notice_form_fields.h"
 #include "forms/parts/azimuth_fill.h"
 #include "forms/parts/coordination_list.h"
+#include "forms/parts/form_pieces.h"
 #include "notice/capture.h"
 #include "notice/control_names.h"
 #include "notice/file_format.h"
@@ -106,6 +107,8 @@ void NoticeForm::Fire(const QString &control, On on, int row) {
 }
 
 void NoticeForm::InitNoticeForm() {
+    for (auto *table : findChildren<AzimuthFrame *>())
+        table->Build();
     ConnectButtons();
     fieldChecks_ = std::make_unique<FieldCheckFilter>(
         *this, objectName(), [this] { MarkTouched(); },

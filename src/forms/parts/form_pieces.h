@@ -1,7 +1,7 @@
 #pragma once
-// Blocks that recur on the notice forms, each a Designer piece of its own that a form's .ui
-// places as a promoted widget: the coordination list and the bottom bar (remarks, file name,
-// notice number and the four workflow buttons).
+// Blocks that recur on the notice forms, each a piece of its own that a form's .ui places as a
+// promoted widget: the coordination list and the bottom bar (remarks, file name, notice number and
+// the four workflow buttons), each from its own Designer file, and the azimuth tables.
 
 #include <QGroupBox>
 #include <QWidget>
@@ -20,6 +20,18 @@ class WorkflowBar : public QWidget {
 
   public:
     explicit WorkflowBar(QWidget *parent = nullptr);
+};
+
+// One azimuth table (9EC, 9NH or 9NV): 36 boxes in four rows of nine, each under its azimuth, and
+// the table's Fill button. The boxes are named after the frame the .ui names (Frame_9EC_EffAntHeight
+// holds Txt_9EC_azm000 ... Txt_9EC_azm350 and Button_Fill9EC).
+class AzimuthFrame : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    explicit AzimuthFrame(QWidget *parent = nullptr);
+    // Builds the boxes once the frame has its name (the form calls it after setupUi).
+    void Build();
 };
 
 } // namespace ondrell
