@@ -271,6 +271,53 @@ TEST(SaveReadiness, AllotmentMandatoryOrderDiffersBetweenGs2AndGt2) {
                   "Assign Frequency : t_freq_assgn\r\n");
 }
 
+// Every line of each allotment form's full list at once, and the modification and "cannot notify"
+// lines, byte for byte: the blanks and the case differ between GS2 and GT2.
+TEST(SaveReadiness, AllotmentTextsWhole) {
+    const std::string either =
+        "Enter either the Number of sub-areas within this allotment : t_nb_sub_areas\r\n"
+        "      or the Country boundary if all the test points are on it's boundary : t_geo_area";
+    const struct {
+        FormKind kind;
+        const char *freq;
+        std::string soft;
+    } cases[] = {
+        {FormKind::GS2, "Combo_GE06_FreqAssgn",
+         std::string(kFullHeader) +
+             "Ref. planning configuration : t_ref_plan_cfg \r\nPolarization : t_polar (9D)\r\n"
+             "Plan entry : t_plan_entry \r\nPublication Request : t_is_pub_req \r\n" +
+             either + " \r\n"},
+        {FormKind::GT2, "Txt_GE06_freqAssgn",
+         std::string(kFullHeader) +
+             "Ref. planning configuration : t_ref_plan_cfg\r\n"
+             "Type of reference network : t_typ_ref_netwk\r\nPolarization : t_polar (9D)\r\n"
+             "Plan entry : t_plan_entry \r\nPublication Request : t_is_pub_req \r\n" +
+             either + "\r\n"},
+    };
+    for (const auto &c : cases) {
+        FakeForm f;
+        f.texts = {{"Combo_B_Adm", "F"},
+                   {"Txt_AdmRefID", "A1"},
+                   {"Combo_4B_Ctry", "F"},
+                   {c.freq, "174.928"},
+                   {"Txt_RRC04_allot_name", "N"}};
+        EXPECT_EQ(Soft(c.kind, f).text, c.soft);
+
+        f.checked = {"OptInt_Mod"};
+        EXPECT_EQ(Hard(c.kind, f).text,
+                  std::string(kHeader) +
+                      "Administration's unique ID of the notice to modify : t_trg_adm_ref_id \r\n");
+        f.texts["Txt_TrgAdmRefID"] = "A0";
+        f.texts["Combo_RRC04_geo_area"] = "E";
+        ReadinessRules onlyOwnCountry = LenientRules();
+        onlyOwnCountry.canNotifyFor = [](const std::string &area, const std::string &adm) {
+            return area == adm;
+        };
+        EXPECT_NE(Soft(c.kind, f, onlyOwnCountry).text.find("\r\nF cannot notify for E\r\n"),
+                  std::string::npos);
+    }
+}
+
 TEST(SaveReadiness, SubAreaAndAdministrativeForms) {
     FakeForm ga1;
     ga1.texts = {{"Combo_B_Adm", "F"},
