@@ -1,4 +1,4 @@
-// The main menu, the assignment forms and the contour detail window at their default size: the layout needs
+// The main menu, the notice forms and the contour detail window at their default size: the layout needs
 // no more room than the window gives, and no caption or button text is cut. With ONDRELL_SCREENSHOT_DIR set,
 // each form in each state is also saved there as a PNG (scripts/screenshots.sh).
 
@@ -45,6 +45,49 @@ void SubAreas(QWidget &form) {
     }
 }
 
+void FillTb2(QWidget &form) {
+    Choose(form, "Combo_B_Adm", QStringLiteral("I"));
+    Type(form, "Txt_EmailAddr", QStringLiteral("spettro@mise.example"));
+    const char *boxes[][2] = {{"Txt_PlanAdmRefID", "I-PLAN-0099"},
+                              {"Txt_TrgFreq", "658"},
+                              {"Txt_4C_Deg_Long", "012"},
+                              {"Txt_4C_Min_Long", "29"},
+                              {"Txt_4C_Sec_Long", "00"},
+                              {"Txt_4C_EW", "E"},
+                              {"Txt_4C_Deg_Lat", "41"},
+                              {"Txt_4C_Min_Lat", "54"},
+                              {"Txt_4C_Sec_Lat", "10"},
+                              {"Txt_4C_NS", "N"},
+                              {"Txt_InUse_DD", "14"},
+                              {"Txt_InUse_MM", "07"},
+                              {"Txt_InUse_YY", "2011"},
+                              {"Txt_12A_OpAgcy", "012"},
+                              {"Txt_12B_AddrCde", "AB"},
+                              {"Txt_notified_Rmks", "Copy of the Rome multiplex"}};
+    for (const auto &[box, text] : boxes)
+        Type(form, box, QString::fromLatin1(text));
+    Leave(form, "Txt_PlanAdmRefID");
+}
+
+void FillTb3(QWidget &form) {
+    Choose(form, "Combo_B_Adm", QStringLiteral("E"));
+    Type(form, "Txt_TrgAdmRefID", QStringLiteral("E-DVB-0123"));
+    for (const char *adm : {"POR", "F", "AND"}) {
+        ClickListEntry(form, "ListAdmAvail", QString::fromLatin1(adm));
+        Click(form, "Button_Coord_Add");
+    }
+    Type(form, "Txt_notified_Rmks", QStringLiteral("Coordinated with the neighbours"));
+    Leave(form, "Txt_TrgAdmRefID");
+}
+
+void FillTb5(QWidget &form) {
+    Choose(form, "Combo_B_Adm", QStringLiteral("G"));
+    Type(form, "Txt_TrgAdmRefID", QStringLiteral("G-T-0815"));
+    Click(form, "Opt_Art5");
+    Click(form, "OptInt_Supp");
+    Leave(form, "Txt_notified_Rmks");
+}
+
 const Shot kShots[] = {
     {"DigitalMenuFrmGE06.png",
      [] { return std::make_unique<DigitalMenuFrmGE06>(QCoreApplication::applicationDirPath()); },
@@ -57,6 +100,12 @@ const Shot kShots[] = {
     {"GS2AllotFrmGE06-sub-areas.png", [] { return OpenForm(FormKind::GS2); }, SubAreas},
     {"GT2AllotFrmGE06.png", [] { return OpenForm(FormKind::GT2); }, [](QWidget &) {}},
     {"GT2AllotFrmGE06-sub-areas.png", [] { return OpenForm(FormKind::GT2); }, SubAreas},
+    {"TB2FrmGE06.png", [] { return OpenForm(FormKind::TB2); }, [](QWidget &) {}},
+    {"TB2FrmGE06-filled.png", [] { return OpenForm(FormKind::TB2); }, FillTb2},
+    {"TB3FrmGE06.png", [] { return OpenForm(FormKind::TB3); }, [](QWidget &) {}},
+    {"TB3FrmGE06-filled.png", [] { return OpenForm(FormKind::TB3); }, FillTb3},
+    {"TB5FrmGE06.png", [] { return OpenForm(FormKind::TB5); }, [](QWidget &) {}},
+    {"TB5FrmGE06-filled.png", [] { return OpenForm(FormKind::TB5); }, FillTb5},
     {"ContourDetailFrm-no-points.png", Contour("17", std::vector<std::pair<double, double>>{}),
      [](QWidget &) {}},
     {"ContourDetailFrm-3-points.png", Contour("12", kThreePoints), [](QWidget &) {}},

@@ -1,5 +1,6 @@
 #include "forms/rules/form_rules.h"
 
+#include "forms/rules/admin_rules.h"
 #include "forms/rules/allotment_rules.h"
 #include "forms/rules/assignment_rules.h"
 
@@ -12,9 +13,9 @@ const FormBehaviour &BehaviourOf(FormKind kind) {
         AllotmentBehaviour(FormKind::GS2),
         AllotmentBehaviour(FormKind::GT2),
         FormBehaviour{}, // GA1
-        FormBehaviour{}, // TB5
-        FormBehaviour{}, // TB3
-        FormBehaviour{}, // TB2
+        AdministrativeBehaviour(FormKind::TB5),
+        AdministrativeBehaviour(FormKind::TB3),
+        AdministrativeBehaviour(FormKind::TB2),
     };
     return kBehaviours[static_cast<int>(kind)];
 }
