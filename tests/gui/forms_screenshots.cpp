@@ -30,6 +30,26 @@ template <typename... Args> std::function<std::unique_ptr<QWidget>()> Contour(Ar
     return [=] { return std::make_unique<ContourDetailFrm>(ContourRecord(args...), SampleMap()); };
 }
 
+// A GA1 contour of three points out of four, the third one selected.
+void Ga1Points(QWidget &form) {
+    Choose(form, "Combo_B_Adm", QStringLiteral("F"));
+    Choose(form, "Combo_4B_Ctry", QStringLiteral("F"));
+    Type(form, "Txt_RRC04_contour_id", QStringLiteral("1234"));
+    Type(form, "Txt_RRC04_nb_test_pts", QStringLiteral("4"));
+    Leave(form);
+    const char *points[][8] = {{"5", "30", "0", "E", "46", "0", "0", "N"},
+                               {"5", "54", "0", "E", "46", "0", "0", "N"},
+                               {"5", "54", "0", "E", "46", "18", "0", "N"}};
+    const char *fields[] = {"Txt_RRC04_Deg_Long", "Txt_RRC04_Min_Long", "Txt_RRC04_Sec_Long", "Txt_RRC04_EW",
+                            "Txt_RRC04_Deg_Lat",  "Txt_RRC04_Min_Lat",  "Txt_RRC04_Sec_Lat",  "Txt_RRC04_NS"};
+    for (const auto &point : points) {
+        for (int i = 0; i < 8; ++i)
+            Type(form, fields[i], QString::fromLatin1(point[i]));
+        Click(form, "Button_Add_Coordinates");
+    }
+    ClickListEntry(form, "ListBox_RRC04_Coordinates", QStringLiteral("+0055400 +461800"));
+}
+
 void Art5Modify(QWidget &form) {
     Click(form, "Opt_Art5");
     Click(form, "OptInt_Mod");
@@ -100,6 +120,8 @@ const Shot kShots[] = {
     {"GS2AllotFrmGE06-sub-areas.png", [] { return OpenForm(FormKind::GS2); }, SubAreas},
     {"GT2AllotFrmGE06.png", [] { return OpenForm(FormKind::GT2); }, [](QWidget &) {}},
     {"GT2AllotFrmGE06-sub-areas.png", [] { return OpenForm(FormKind::GT2); }, SubAreas},
+    {"GA1SubAllotFrmGE06.png", [] { return OpenForm(FormKind::GA1); }, [](QWidget &) {}},
+    {"GA1SubAllotFrmGE06-points.png", [] { return OpenForm(FormKind::GA1); }, Ga1Points},
     {"TB2FrmGE06.png", [] { return OpenForm(FormKind::TB2); }, [](QWidget &) {}},
     {"TB2FrmGE06-filled.png", [] { return OpenForm(FormKind::TB2); }, FillTb2},
     {"TB3FrmGE06.png", [] { return OpenForm(FormKind::TB3); }, [](QWidget &) {}},

@@ -3,6 +3,7 @@
 #include "forms/rules/admin_rules.h"
 #include "forms/rules/allotment_rules.h"
 #include "forms/rules/assignment_rules.h"
+#include "forms/rules/sub_allotment_rules.h"
 
 namespace ondrell {
 
@@ -12,7 +13,7 @@ const FormBehaviour &BehaviourOf(FormKind kind) {
         AssignmentBehaviour(FormKind::GT1),
         AllotmentBehaviour(FormKind::GS2),
         AllotmentBehaviour(FormKind::GT2),
-        FormBehaviour{}, // GA1
+        SubAllotmentBehaviour(),
         AdministrativeBehaviour(FormKind::TB5),
         AdministrativeBehaviour(FormKind::TB3),
         AdministrativeBehaviour(FormKind::TB2),
