@@ -17,9 +17,9 @@ using namespace ctl;
 
 namespace {
 
-constexpr std::string_view kPointFields[] = {Txt_RRC04_Deg_Long, Txt_RRC04_Min_Long, Txt_RRC04_Sec_Long,
-                                             Txt_RRC04_EW,       Txt_RRC04_Deg_Lat,  Txt_RRC04_Min_Lat,
-                                             Txt_RRC04_Sec_Lat,  Txt_RRC04_NS};
+constexpr const PositionControls &kPoint = kTestPointPosition;
+constexpr std::string_view kPointFields[] = {kPoint.longDeg, kPoint.longMin, kPoint.longSec, kPoint.longHemi,
+                                             kPoint.latDeg,  kPoint.latMin,  kPoint.latSec,  kPoint.latHemi};
 
 // Leading zeros up to the width; an empty part stays empty (seconds are optional).
 std::string Padded(std::string text, std::size_t width) {
@@ -29,13 +29,13 @@ std::string Padded(std::string text, std::size_t width) {
 }
 
 Coordinate LongitudeParts(const FormControls &form) {
-    return {Padded(form.Text(Txt_RRC04_Deg_Long), 3), form.Text(Txt_RRC04_EW),
-            Padded(form.Text(Txt_RRC04_Min_Long), 2), Padded(form.Text(Txt_RRC04_Sec_Long), 2)};
+    return {Padded(form.Text(kPoint.longDeg), 3), form.Text(kPoint.longHemi),
+            Padded(form.Text(kPoint.longMin), 2), Padded(form.Text(kPoint.longSec), 2)};
 }
 
 Coordinate LatitudeParts(const FormControls &form) {
-    return {Padded(form.Text(Txt_RRC04_Deg_Lat), 2), form.Text(Txt_RRC04_NS),
-            Padded(form.Text(Txt_RRC04_Min_Lat), 2), Padded(form.Text(Txt_RRC04_Sec_Lat), 2)};
+    return {Padded(form.Text(kPoint.latDeg), 2), form.Text(kPoint.latHemi),
+            Padded(form.Text(kPoint.latMin), 2), Padded(form.Text(kPoint.latSec), 2)};
 }
 
 // "+" for East or North, "-" for West or South, then degrees, minutes and seconds.
@@ -125,14 +125,14 @@ void SelectEntry(FormContext &c) {
     const std::size_t blank = entry.find(' ');
     const std::string lon = entry.substr(0, blank);
     const std::string lat = blank == std::string::npos ? std::string() : entry.substr(blank + 1);
-    c.form.SetText(Txt_RRC04_Deg_Long, LongitudeDegrees(lon));
-    c.form.SetText(Txt_RRC04_Min_Long, LongitudeMinutes(lon));
-    c.form.SetText(Txt_RRC04_Sec_Long, LongitudeSeconds(lon));
-    c.form.SetText(Txt_RRC04_EW, LongitudeHemisphere(lon));
-    c.form.SetText(Txt_RRC04_Deg_Lat, LatitudeDegrees(lat));
-    c.form.SetText(Txt_RRC04_Min_Lat, LatitudeMinutes(lat));
-    c.form.SetText(Txt_RRC04_Sec_Lat, LatitudeSeconds(lat));
-    c.form.SetText(Txt_RRC04_NS, LatitudeHemisphere(lat));
+    c.form.SetText(kPoint.longDeg, LongitudeDegrees(lon));
+    c.form.SetText(kPoint.longMin, LongitudeMinutes(lon));
+    c.form.SetText(kPoint.longSec, LongitudeSeconds(lon));
+    c.form.SetText(kPoint.longHemi, LongitudeHemisphere(lon));
+    c.form.SetText(kPoint.latDeg, LatitudeDegrees(lat));
+    c.form.SetText(kPoint.latMin, LatitudeMinutes(lat));
+    c.form.SetText(kPoint.latSec, LatitudeSeconds(lat));
+    c.form.SetText(kPoint.latHemi, LatitudeHemisphere(lat));
 }
 
 void StorePoint(FormContext &c) {
@@ -197,7 +197,7 @@ void DeletePoint(FormContext &c) {
 
 void ClearPoint(FormContext &c) {
     form_rules::EmptyAll(c.form, kPointFields);
-    c.form.Focus(Txt_RRC04_Deg_Long);
+    c.form.Focus(kPoint.longDeg);
     for (auto button :
          {Button_Add_Coordinates, Button_Del_Coordinates, Button_Upd_Coordinates, Button_Ins_Coordinates})
         c.form.Enable(button, false);
@@ -234,9 +234,8 @@ FormAction ListOperation(Operation operation) {
 
 FormBehaviour SubAllotmentBehaviour() {
     FormBehaviour b;
-    for (auto field : {Txt_RRC04_Deg_Long, Txt_RRC04_Min_Long, Txt_RRC04_Sec_Long, Txt_RRC04_EW,
-                       Txt_RRC04_Deg_Lat, Txt_RRC04_Min_Lat, Txt_RRC04_Sec_Lat, Txt_RRC04_NS})
-        b.rules.push_back({field, On::Accept, &EntryButtons});
+    for (auto field : kPointFields)
+        b.rules.push_back({field.data(), On::Accept, &EntryButtons});
     b.rules.insert(b.rules.end(),
                    {
                        {Txt_RRC04_nb_test_pts, On::Change, [](FormContext &c) { ShowCountDown(c.form); }},
@@ -249,7 +248,7 @@ FormBehaviour SubAllotmentBehaviour() {
                             c.MarkTouched();
                             // The country every point is checked against can no longer change.
                             c.form.Enable(Combo_4B_Ctry, false);
-                            c.form.Focus(Txt_RRC04_Deg_Long);
+                            c.form.Focus(kPoint.longDeg);
                         }},
                        {ListBox_RRC04_Coordinates, On::SelectItem, &SelectEntry},
                        {Button_Add_Coordinates, On::Click, ListOperation(kAppend)},
