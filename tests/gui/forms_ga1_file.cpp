@@ -4,6 +4,7 @@
 // saved and finished, the file compared from its fourth line with a golden file and checked
 // receivable by the command-line tool.
 
+#include "contour_samples.h"
 #include "forms_support.h"
 
 #include "app/app_state.h"
@@ -55,6 +56,7 @@ class Ga1FormTest : public QObject {
     QString validationCaption_;
     QStringList contourShown_; // the coordinate list of the last contour window
     QString contourTitle_;
+    int contourCrossings_ = 0;
     std::optional<WorldMap> map_;
     QTemporaryDir dir_;
 
@@ -140,6 +142,7 @@ class Ga1FormTest : public QObject {
             if (auto *contour = qobject_cast<ContourDetailFrm *>(&dialog)) {
                 contourShown_ = Points(*contour);
                 contourTitle_ = QString::fromStdString(contour->chart().scene().title);
+                contourCrossings_ = int(contour->chart().scene().crossings.size());
             } else {
                 validationCaption_ = dialog.windowTitle();
             }
@@ -304,6 +307,45 @@ class Ga1FormTest : public QObject {
         QVERIFY(MatchesGolden(path, "ga1_file.txt"));
         QByteArray output;
         QVERIFY2(ToolValidate(path, &output) == 0, output.constData());
+    }
+
+    // View shows the points listed in the contour window, crossings found as Validation finds them.
+    void viewShowsTheContour_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("crossings");
+        QTest::newRow("three points") << 3 << 0;
+        QTest::newRow("99 points") << 99 << 0;
+        QTest::newRow("figure eight") << -1 << 2;
+    }
+    void viewShowsTheContour() {
+        QFETCH(int, points);
+        QFETCH(int, crossings);
+        const auto list = points < 0 ? kFigureEight : CirclePoints(points);
+        auto owner = OpenForm(FormKind::GA1);
+        NoticeForm &form = *owner;
+        ShowActive(form);
+        Choose(form, "Combo_B_Adm", QStringLiteral("F"));
+        Choose(form, "Combo_4B_Ctry", QStringLiteral("F"));
+        Type(form, "Txt_RRC04_contour_id", QStringLiteral("77"));
+        GiveTestPoints(form, QByteArray::number(qsizetype(list.size())).constData());
+        QStringList entries;
+        for (const auto &[lon, lat] : list) {
+            const std::string signedLong = SignedText(lon, true), signedLat = SignedText(lat, false);
+            const std::string parts[8] = {signedLong.substr(1, 3), signedLong.substr(4, 2),
+                                          signedLong.substr(6, 2), lon < 0 ? "W" : "E",
+                                          signedLat.substr(1, 2),  signedLat.substr(3, 2),
+                                          signedLat.substr(5, 2),  lat < 0 ? "S" : "N"};
+            for (int i = 0; i < 8; ++i)
+                Type(form, kPointFields[i], QString::fromStdString(parts[i]));
+            Click(form, "Button_Add_Coordinates");
+            entries << QString::fromStdString(signedLong + " " + signedLat);
+        }
+        ExpectNoMessage();
+        QCOMPARE(Points(form), entries);
+        Click(form, "Button_View");
+        QCOMPARE(contourShown_, entries);
+        QCOMPARE(contourTitle_, QStringLiteral("Contour ID : 77"));
+        QCOMPARE(contourCrossings_, crossings);
     }
 
     // The country is locked by the number of test points, chosen or not, and only Reset unlocks
