@@ -1,12 +1,11 @@
-// The GS1 and GT1 forms driven by control name: what a fresh form shows, the intent, article,
-// antenna, Plan-entry and DVB-T rules, the target toggle, the coordination list, the Fill buttons,
-// Reset, and how refused fields and unsaveable notices are reported.
+// The GS1 and GT1 forms live: what a fresh form shows, that clicks, picks and typing reach the
+// rules (the rules themselves are tested on the fake form in tests/formrules), the coordination
+// list, the fill-range dialog, Reset, and how refused fields and unsaveable notices are reported.
 
 #include "forms_support.h"
 
 #include "app/form_registry.h"
 #include "app/string_table.h"
-#include "forms/rules/assignment_rules.h"
 #include "refdata/area_codes.h"
 #include "util/program_id.h"
 
@@ -74,10 +73,7 @@ class AssignmentRulesTest : public QObject {
         QVERIFY(Control<QRadioButton>(*form, "OptInt_Add")->isChecked());
         QVERIFY(!Control<QRadioButton>(*form, "Opt_Art4")->isChecked());
         QVERIFY(!Control<QRadioButton>(*form, "Opt_Art5")->isChecked());
-        for (const char *shown :
-             {"Frame_Art4_Only", "Frame_ART5_Only", "Frame_9EC_EffAntHeight", "Frame_9NH_AttnH",
-              "Frame_9NV_AttnV", "Button_Fill9NH", "Button_Fill9NV", "Txt_8BH_Erp_H"})
-            QVERIFY2(Shown(*form, shown), shown);
+        QVERIFY(Shown(*form, "Frame_ART5_Only"));
         for (const char *hidden : {"FrameTrg", "Lbl_int_rmk", "txt_int_rmk"})
             QVERIFY2(!Shown(*form, hidden), hidden);
         QCOMPARE(Text(*form, "Txt_10B_Ophhfr"), hoursFrom);
@@ -98,36 +94,6 @@ class AssignmentRulesTest : public QObject {
                      QString::fromLatin1(kProgramIdentification.data(), kProgramIdentification.size()));
     }
 
-    void openedFromTheMenu() {
-        for (auto [kind, name] :
-             {std::pair{FormKind::GS1, "GS1AssignFrmGE06"}, {FormKind::GT1, "GT1AssignFrmGE06"}}) {
-            auto form = CreateNoticeForm(kind, nullptr);
-            QVERIFY(form);
-            QCOMPARE(form->objectName(), QString::fromLatin1(name));
-        }
-    }
-
-    // Azimuths off the 10-degree raster name no box; a cancelled dialog (9999 to 9999) fills nothing.
-    void fillIndices_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QList<int>>("indices");
-        QTest::newRow("range") << 100 << 130 << QList<int>{10, 11, 12, 13};
-        QTest::newRow("one") << 350 << 350 << QList<int>{35};
-        QTest::newRow("reversed") << 130 << 100 << QList<int>{};
-        QTest::newRow("cancelled") << 9999 << 9999 << QList<int>{};
-        QTest::newRow("off raster") << 5 << 45 << QList<int>{};
-        QTest::newRow("below zero") << -20 << 10 << QList<int>{0, 1};
-        QTest::newRow("past 350") << 340 << 400 << QList<int>{34, 35};
-    }
-    void fillIndices() {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QList<int>, indices);
-        const std::vector<int> got = AzimuthFillIndices(from, to);
-        QCOMPARE(QList<int>(got.begin(), got.end()), indices);
-    }
-
     void gs1FrequencyList() {
         auto formOwner = OpenForm(FormKind::GS1);
         NoticeForm &form = *formOwner;
@@ -145,13 +111,8 @@ class AssignmentRulesTest : public QObject {
         const struct {
             const char *control;
             int length;
-        } lengths[] = {{"Txt_AdmRefID", 20},     {"Txt_4A_SiteName", 30}, {"Txt_EmailAddr", 50},
-                       {"Txt_3A1_CallSign", 10}, {"Txt_12A_OpAgcy", 3},   {"Txt_12B_AddrCde", 2},
-                       {"Txt_10B_Ophhto", 4},    {"Txt_GE06_Offset", 5},  {"Txt_9E_AntHgt", 3},
-                       {"Txt_8BV_Erp_V", 6},     {"Txt_9EA_SiteAlt", 5},  {"Txt_InUse_YY", 4},
-                       {"Txt_Exp_DD", 2},        {"Txt_4C_Deg_Long", 3},  {"Txt_trg_long_DD", 3},
-                       {"Txt_trg_lat_DD", 2},    {"Txt_4C_NS", 1},        {"Txt_trg_freq_assgn", 6},
-                       {"Txt_9EC_azm350", 5},    {"Txt_9NHAzm000", 4},    {"Txt_9NVAzm170", 4}};
+        } lengths[] = {{"Txt_AdmRefID", 20},  {"Txt_4C_NS", 1},     {"Txt_trg_freq_assgn", 6},
+                       {"Txt_9EC_azm350", 5}, {"Txt_9NHAzm000", 4}, {"Txt_9NVAzm170", 4}};
         for (const char *type : {"GS1", "GT1"})
             for (const auto &l : lengths)
                 QTest::addRow("%s %s", type, l.control) << type << l.control << l.length;
@@ -188,218 +149,39 @@ class AssignmentRulesTest : public QObject {
             }
     }
 
-    void antennaRule_data() {
+    // One event of each kind reaches its rule on the live form: picks, option clicks, typing in a
+    // target box and in the identifier (upper-cased by the field), and the DVB-T focus move.
+    void rulesReachTheLiveForm_data() {
         QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("directivity");
-        QTest::addColumn<QString>("polarization");
-        QTest::addColumn<bool>("attnH");
-        QTest::addColumn<bool>("attnV");
-        QTest::addColumn<bool>("erpH");
-        QTest::addColumn<bool>("erpV");
-        for (const char *type : {"GS1", "GT1"}) {
-            QTest::addRow("%s ND", type) << type << "ND"
-                                         << "M" << false << false << true << true;
-            QTest::addRow("%s D V", type) << type << "D"
-                                          << "V" << false << true << false << true;
-            QTest::addRow("%s D M", type) << type << "D"
-                                          << "M" << true << true << true << true;
-            QTest::addRow("%s D H", type) << type << "D"
-                                          << "H" << true << false << true << false;
-            QTest::addRow("%s D none", type) << type << "D"
-                                             << "" << true << true << true << true;
-            QTest::addRow("%s none H", type) << type << ""
-                                             << "H" << true << true << true << false;
-        }
+        QTest::newRow("GS1") << "GS1";
+        QTest::newRow("GT1") << "GT1";
     }
-    void antennaRule() {
-        QFETCH(QString, polarization);
-        QFETCH(QString, directivity);
-        QFETCH(bool, attnH);
-        QFETCH(bool, attnV);
-        QFETCH(bool, erpH);
-        QFETCH(bool, erpV);
+    void rulesReachTheLiveForm() {
         QFETCH(QString, type);
         auto form = Open(type);
         ShowActive(*form);
-        Type(*form, "Txt_9NHAzm010", QStringLiteral("3"));
-        Choose(*form, "Combo_9D_Polariz", polarization);
-        Choose(*form, "Combo_9_AntDir", directivity);
-        QCOMPARE(Shown(*form, "Frame_9NH_AttnH"), attnH);
-        QCOMPARE(Shown(*form, "Button_Fill9NH"), attnH);
-        QCOMPARE(Shown(*form, "Frame_9NV_AttnV"), attnV);
-        QCOMPARE(Shown(*form, "Button_Fill9NV"), attnV);
-        QCOMPARE(Shown(*form, "Txt_8BH_Erp_H"), erpH);
-        QCOMPARE(Shown(*form, "Lbl_8BH_Erp_H"), erpH);
-        QCOMPARE(Shown(*form, "Txt_8BV_Erp_V"), erpV);
-        QCOMPARE(Shown(*form, "Lbl_8BV_Erp_V"), erpV);
-        QVERIFY(Shown(*form, "Frame_9EC_EffAntHeight"));
-        // Hidden boxes keep their texts.
-        QCOMPARE(Text(*form, "Txt_9NHAzm010"), QStringLiteral("3"));
-        QVERIFY(!form->untouched());
-    }
-
-    void modifyUnderArticle4TargetsOwnIdentifier() {
-        auto formOwner = OpenForm(FormKind::GS1);
-        NoticeForm &form = *formOwner;
-        ShowActive(form);
-        Type(form, "Txt_AdmRefID", QStringLiteral("ch-0001"));
-        Click(form, "Opt_Art4");
-        Click(form, "OptInt_Mod");
-        QVERIFY(Shown(form, "FrameTrg"));
-        QCOMPARE(Text(form, "Txt_TrgAdmRefID"), QStringLiteral("CH-0001"));
-        QVERIFY(Shown(form, "Txt_TrgAdmRefID"));
-        for (auto name : TargetCharacteristicFields())
-            QVERIFY2(!Shown(form, std::string(name).c_str()), std::string(name).c_str());
-        QVERIFY(!Shown(form, "Lbl_trg_or"));
-        QVERIFY(!Shown(form, "Frame_ART5_Only"));
-        // Back to Add: the target frame is hidden and emptied.
-        Click(form, "OptInt_Add");
-        QVERIFY(!Shown(form, "FrameTrg"));
-        QCOMPARE(Text(form, "Txt_TrgAdmRefID"), QString());
-    }
-
-    void modifyUnderArticle5OffersBothWays() {
-        auto form = Open(QStringLiteral("GT1"));
-        ShowActive(*form);
-        Type(*form, "Txt_AdmRefID", QStringLiteral("X1"));
+        Choose(*form, "Combo_9_AntDir", QStringLiteral("ND"));
+        QVERIFY(!Shown(*form, "Frame_9NH_AttnH"));
+        Choose(*form, "Combo_GE06_Plan", QStringLiteral("1"));
+        QVERIFY(!Shown(*form, "Txt_RRC04_SfnID"));
+        Type(*form, "Txt_AdmRefID", QStringLiteral("ch-0001"));
         Click(*form, "Opt_Art5");
         Click(*form, "OptInt_Mod");
-        QCOMPARE(Text(*form, "Txt_TrgAdmRefID"), QString());
-        for (const char *shown : {"Txt_TrgAdmRefID", "Lbl_TrgAdmRefID", "Lbl_trg_or", "Txt_trg_freq_assgn",
-                                  "Txt_trg_long_DD", "Txt_trg_lat_NS", "Lbl_trg_freq", "Lbl_trg_lat"})
-            QVERIFY2(Shown(*form, shown), shown);
-        QVERIFY(!Shown(*form, "Frame_Art4_Only"));
-
-        // Typing a characteristic hides the identifier; emptying it shows the identifier again.
-        Type(*form, "Txt_trg_freq_assgn", QStringLiteral("474"));
+        QVERIFY(Shown(*form, "FrameTrg") && Shown(*form, "Txt_trg_lat_DD"));
+        Type(*form, "Txt_trg_lat_DD", QStringLiteral("4"));
         QVERIFY(!Shown(*form, "Txt_TrgAdmRefID"));
-        QVERIFY(!Shown(*form, "Lbl_TrgAdmRefID"));
-        QVERIFY(!Shown(*form, "Lbl_trg_or"));
-        Type(*form, "Txt_trg_freq_assgn", QString());
-        QVERIFY(Shown(*form, "Txt_TrgAdmRefID"));
-        // Hemispheres do not count.
-        Type(*form, "Txt_trg_lat_NS", QStringLiteral("N"));
-        QVERIFY(Shown(*form, "Txt_TrgAdmRefID"));
-
-        // Typing the identifier hides the characteristics and their captions.
-        Type(*form, "Txt_TrgAdmRefID", QStringLiteral("OLD"));
-        for (const char *hidden : {"Txt_trg_freq_assgn", "Txt_trg_long_MM", "Lbl_trg_or", "Lbl_trg_long"})
-            QVERIFY2(!Shown(*form, hidden), hidden);
-
-        // Switching to Art. 4 empties the characteristics and targets the notice's own identifier.
+        Type(*form, "Txt_trg_lat_DD", QString());
+        Type(*form, "Txt_TrgAdmRefID", QStringLiteral("T"));
+        QVERIFY(!Shown(*form, "Txt_trg_lat_DD"));
         Click(*form, "Opt_Art4");
-        QCOMPARE(Text(*form, "Txt_TrgAdmRefID"), QStringLiteral("X1"));
-        QCOMPARE(Text(*form, "Txt_trg_lat_NS"), QString());
-    }
-
-    void planEntryRule_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<bool>("sfnShown");
-        QTest::addColumn<QString>("sfnText");
-        QTest::addColumn<bool>("assocShown");
-        QTest::addColumn<QString>("assocText");
-        QTest::addColumn<bool>("allotShown");
-        QTest::addColumn<QString>("allotText");
-        QTest::newRow("1") << "1" << false << "" << false << "" << false << "A1";
-        QTest::newRow("2") << "2" << true << "S1" << false << "" << false << "";
-        QTest::newRow("3") << "3" << true << "S1" << true << "F1" << true << "A1";
-        QTest::newRow("4") << "4" << true << "S1" << true << "F1" << true << "A1";
-        QTest::newRow("5") << "5" << false << "" << false << "" << true << "A1";
-    }
-    void planEntryRule() {
-        QFETCH(QString, entry);
-        QFETCH(bool, sfnShown);
-        QFETCH(QString, sfnText);
-        QFETCH(bool, assocShown);
-        QFETCH(QString, assocText);
-        QFETCH(bool, allotShown);
-        QFETCH(QString, allotText);
-        auto formOwner = OpenForm(FormKind::GS1);
-        NoticeForm &form = *formOwner;
-        ShowActive(form);
-        Type(form, "Txt_RRC04_SfnID", QStringLiteral("S1"));
-        Type(form, "Txt_GE06_assoc_allot_sfnID", QStringLiteral("F1"));
-        Type(form, "Txt_RRC04_AdmAllotID", QStringLiteral("A1"));
-        Choose(form, "Combo_GE06_Plan", entry);
-        QCOMPARE(Shown(form, "Txt_RRC04_SfnID"), sfnShown);
-        QCOMPARE(Shown(form, "Lbl_RRC04_SfnID"), sfnShown);
-        QCOMPARE(Text(form, "Txt_RRC04_SfnID"), sfnText);
-        QCOMPARE(Shown(form, "Txt_GE06_assoc_allot_sfnID"), assocShown);
-        QCOMPARE(Shown(form, "Lbl_GE06_assoc_allot_sfnID"), assocShown);
-        QCOMPARE(Text(form, "Txt_GE06_assoc_allot_sfnID"), assocText);
-        QCOMPARE(Shown(form, "Txt_RRC04_AdmAllotID"), allotShown);
-        QCOMPARE(Shown(form, "Lbl_RRC04_AdmAllotID"), allotShown);
-        QCOMPARE(Text(form, "Txt_RRC04_AdmAllotID"), allotText);
-        // The empty entry shows all three again.
-        Choose(form, "Combo_GE06_Plan", QString());
-        for (const char *shown : {"Txt_RRC04_SfnID", "Txt_GE06_assoc_allot_sfnID", "Txt_RRC04_AdmAllotID"})
-            QVERIFY2(Shown(form, shown), shown);
-    }
-
-    void dvbtSystemVariantExcludesReferencePlanning() {
-        auto formOwner = OpenForm(FormKind::GT1);
-        NoticeForm &form = *formOwner;
-        ShowActive(form);
-        Choose(form, "Combo_RRC04_Sys_Var", QStringLiteral("A1"));
-        QCOMPARE(Text(form, "Combo_RRC04_RefPlan"), QString());
-        for (const char *hidden : {"Combo_RRC04_RefPlan", "Lbl_RRC04_RefPlan", "LblOr"})
-            QVERIFY2(!Shown(form, hidden), hidden);
-        QCOMPARE(QApplication::focusWidget(), Control(form, "Combo_RRC04_RxMode"));
-        // Emptying both brings the reference configuration back.
-        Choose(form, "Combo_RRC04_Sys_Var", QString());
-        QVERIFY(Shown(form, "Combo_RRC04_RefPlan"));
-        QVERIFY(Shown(form, "LblOr"));
-    }
-
-    void dvbtReferencePlanningHidesSystem() {
-        auto formOwner = OpenForm(FormKind::GT1);
-        NoticeForm &form = *formOwner;
-        ShowActive(form);
-        Choose(form, "Combo_RRC04_RefPlan", QStringLiteral("RPC2"));
-        for (const char *hidden :
-             {"Combo_RRC04_Sys_Var", "Lbl_RRC04_DigSys", "Combo_RRC04_RxMode", "Lbl_RRC04_RxMode", "LblOr"})
-            QVERIFY2(!Shown(form, hidden), hidden);
-        QVERIFY(Shown(form, "Combo_RRC04_RefPlan"));
-    }
-
-    void dvbtArticle5() {
-        auto formOwner = OpenForm(FormKind::GT1);
-        NoticeForm &form = *formOwner;
-        ShowActive(form);
-        Type(form, "Txt_10B_Ophhfr", QStringLiteral("0600"));
-        Choose(form, "Combo_RRC04_RefPlan", QStringLiteral("RPC3"));
-        Click(form, "Opt_Art5");
-        QCOMPARE(Text(form, "Txt_10B_Ophhfr"), QStringLiteral("0000"));
-        QCOMPARE(Text(form, "Txt_10B_Ophhto"), QStringLiteral("2400"));
-        for (const char *hidden : {"Combo_RRC04_RefPlan", "Lbl_RRC04_RefPlan", "LblOr"})
-            QVERIFY2(!Shown(form, hidden), hidden);
-        QVERIFY(Shown(form, "Combo_RRC04_Sys_Var"));
-        QVERIFY(Shown(form, "Combo_RRC04_RxMode"));
-        // Back under Art. 4 the choice is offered again.
-        Click(form, "Opt_Art4");
-        QVERIFY(Shown(form, "Combo_RRC04_RefPlan"));
-        QVERIFY(Shown(form, "Frame_Art4_Only"));
-        QVERIFY(!Shown(form, "Frame_ART5_Only"));
-    }
-
-    void untouchedByReferenceLists() {
-        auto gs1Owner = OpenForm(FormKind::GS1);
-        NoticeForm &gs1 = *gs1Owner;
-        ShowActive(gs1);
-        Choose(gs1, "Combo_RRC04_SpectMask", QStringLiteral("2"));
-        QVERIFY(!gs1.untouched());
-        Choose(gs1, "Combo_RRC04_SpectMask", QString());
-        QVERIFY(gs1.untouched());
-
-        auto gt1Owner = OpenForm(FormKind::GT1);
-        NoticeForm &gt1 = *gt1Owner;
-        ShowActive(gt1);
-        Choose(gt1, "Combo_RRC04_SpectMask", QString());
-        QVERIFY(gt1.untouched());
-        Choose(gt1, "Combo_RRC04_SpectMask", QStringLiteral("N"));
-        QVERIFY(!gt1.untouched());
-        Choose(gt1, "Combo_RRC04_SpectMask", QString());
-        QVERIFY(!gt1.untouched());
+        QCOMPARE(Text(*form, "Txt_TrgAdmRefID"), QStringLiteral("CH-0001"));
+        Click(*form, "OptInt_Add");
+        QVERIFY(!Shown(*form, "FrameTrg"));
+        if (type == QLatin1String("GT1")) {
+            Choose(*form, "Combo_RRC04_Sys_Var", QStringLiteral("A1"));
+            QVERIFY(!Shown(*form, "Combo_RRC04_RefPlan"));
+            QCOMPARE(QApplication::focusWidget(), Control(*form, "Combo_RRC04_RxMode"));
+        }
     }
 
     void coordinationList() {
@@ -480,15 +262,12 @@ class AssignmentRulesTest : public QObject {
         ShowActive(form);
         Choose(form, "Combo_B_Adm", QStringLiteral("F"));
         Type(form, "Txt_EmailAddr", QStringLiteral("a@b.c"));
-        Choose(form, "Combo_4B_Ctry", QStringLiteral("F"));
-        Type(form, "Txt_4C_EW", QStringLiteral("E"));
         Type(form, "Txt_AdmRefID", QStringLiteral("N1"));
         Type(form, "Txt_9NVAzm350", QStringLiteral("4"));
         Choose(form, "Combo_9_AntDir", QStringLiteral("ND"));
         Choose(form, "Combo_RRC04_Sys_Var", QStringLiteral("B2"));
         Click(form, "Opt_Art5");
         Click(form, "OptInt_Mod");
-        Type(form, "Txt_10B_Ophhto", QStringLiteral("1800"));
         ClickListEntry(form, "ListAdmAvail", QStringLiteral("G"));
         Click(form, "Button_Coord_Add");
         Leave(form);
@@ -496,18 +275,12 @@ class AssignmentRulesTest : public QObject {
         Click(form, "Button_Reset");
         QVERIFY(form.untouched());
         QCOMPARE(Text(form, "Combo_B_Adm"), QStringLiteral("F"));
-        for (const char *empty :
-             {"Txt_EmailAddr", "Combo_4B_Ctry", "Txt_4C_EW", "Txt_AdmRefID", "Txt_9NVAzm350",
-              "Combo_9_AntDir", "Combo_RRC04_Sys_Var", "Txt_TrgAdmRefID"})
+        for (const char *empty : {"Txt_EmailAddr", "Txt_AdmRefID", "Txt_9NVAzm350", "Combo_RRC04_Sys_Var"})
             QVERIFY2(Text(form, empty).isEmpty(), empty);
-        QCOMPARE(Text(form, "Txt_10B_Ophhto"), QStringLiteral("2400"));
         QCOMPARE(Control<QListWidget>(form, "ListAdmSel")->count(), 0);
         QVERIFY(Control<QRadioButton>(form, "OptInt_Add")->isChecked());
-        QVERIFY(!Control<QRadioButton>(form, "Opt_Art4")->isChecked());
         QVERIFY(!Control<QRadioButton>(form, "Opt_Art5")->isChecked());
-        for (const char *shown : {"Frame_9NH_AttnH", "Frame_9NV_AttnV", "Frame_Art4_Only", "Frame_ART5_Only",
-                                  "Combo_RRC04_RefPlan", "Combo_RRC04_Sys_Var", "LblOr"})
-            QVERIFY2(Shown(form, shown), shown);
+        QVERIFY(Shown(form, "Frame_9NV_AttnV") && Shown(form, "Combo_RRC04_RefPlan"));
         QVERIFY(!Shown(form, "FrameTrg"));
     }
 
@@ -684,26 +457,13 @@ class AssignmentRulesTest : public QObject {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("untouchedBefore");
         QTest::addColumn<bool>("untouchedAfter");
-        // GS1: the flag follows the chosen entry, in both directions.
-        QTest::newRow("GS1 RefPlan entry") << "GS1"
-                                           << "Combo_RRC04_RefPlan"
-                                           << "RPC4" << true << false;
+        // The forms' own rules win over the common one (the rules: tests/formrules).
         QTest::newRow("GS1 RefPlan empty") << "GS1"
                                            << "Combo_RRC04_RefPlan"
                                            << "" << false << true;
-        QTest::newRow("GS1 SpectMask empty") << "GS1"
-                                             << "Combo_RRC04_SpectMask"
-                                             << "" << false << true;
-        // GT1 spectrum mask: only a real entry clears the flag; the empty one leaves it as it was.
         QTest::newRow("GT1 SpectMask empty, touched") << "GT1"
                                                       << "Combo_RRC04_SpectMask"
                                                       << "" << false << false;
-        QTest::newRow("GT1 SpectMask empty, untouched") << "GT1"
-                                                        << "Combo_RRC04_SpectMask"
-                                                        << "" << true << true;
-        QTest::newRow("GT1 SpectMask entry") << "GT1"
-                                             << "Combo_RRC04_SpectMask"
-                                             << "S" << true << false;
         // Lists under the common rule: any choice clears the flag, the empty entry included.
         QTest::newRow("GT1 RefPlan empty") << "GT1"
                                            << "Combo_RRC04_RefPlan"
@@ -741,32 +501,6 @@ class AssignmentRulesTest : public QObject {
         Choose(form, "Combo_RRC04_RefPlan", QString());
         Click(form, "Button_Validate");
         QCOMPARE(dialogs_.MessageTitles(), QStringList{QStringLiteral("Missing values")});
-    }
-
-    // Reset sets the Plan entry back to its empty entry, and the boxes that an entry had hidden
-    // come back with it, as on a fresh form.
-    void resetShowsWhatThePlanEntryHid_data() {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("entry");
-        QTest::newRow("GS1 single assignment") << "GS1"
-                                               << "1";
-        QTest::newRow("GT1 SFN") << "GT1"
-                                 << "2";
-        QTest::newRow("GS1 allotment, one assignment") << "GS1"
-                                                       << "5";
-    }
-    void resetShowsWhatThePlanEntryHid() {
-        QFETCH(QString, type);
-        QFETCH(QString, entry);
-        auto form = Open(type);
-        ShowActive(*form);
-        Choose(*form, "Combo_GE06_Plan", entry);
-        Click(*form, "Button_Reset");
-        QCOMPARE(Text(*form, "Combo_GE06_Plan"), QString());
-        for (const char *shown :
-             {"Txt_RRC04_SfnID", "Lbl_RRC04_SfnID", "Txt_GE06_assoc_allot_sfnID",
-              "Lbl_GE06_assoc_allot_sfnID", "Txt_RRC04_AdmAllotID", "Lbl_RRC04_AdmAllotID"})
-            QVERIFY2(Shown(*form, shown), shown);
     }
 };
 
