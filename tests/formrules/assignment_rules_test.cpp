@@ -43,17 +43,10 @@ struct Assignment {
         form.Run(behaviour.resetOnly);
         form.Run(behaviour.chooseAdd);
     }
-    bool Shown(std::initializer_list<const char *> names) const {
-        for (const char *n : names)
-            if (!form.Visible(n))
-                return false;
-        return true;
-    }
-    bool Hidden(std::initializer_list<const char *> names) const {
-        for (const char *n : names)
-            if (form.Visible(n))
-                return false;
-        return true;
+    // Whether every one of the controls is shown (or, with `shown` false, hidden).
+    bool Shown(std::initializer_list<const char *> names, bool shown = true) const {
+        return std::all_of(names.begin(), names.end(),
+                           [&](const char *n) { return form.Visible(n) == shown; });
     }
 };
 
@@ -112,14 +105,9 @@ TEST_P(AssignmentRules, PlanEntryHidesAndEmptiesTheIdentifiersItExcludesAndReset
         {"3", "S1", "F1", "A1", true},        {"4", "S1", "F1", "A1", true},
         {"5", nullptr, nullptr, "A1", true},
     };
-    const char *all[] = {
-        Txt_RRC04_SfnID,      Lbl_RRC04_SfnID,     Txt_GE06_assoc_allot_sfnID, Lbl_GE06_assoc_allot_sfnID,
-        Txt_RRC04_AdmAllotID, Lbl_RRC04_AdmAllotID};
     auto allShown = [&] {
-        for (const char *c : all)
-            if (!form.Visible(c))
-                return false;
-        return true;
+        return a.Shown({Txt_RRC04_SfnID, Lbl_RRC04_SfnID, Txt_GE06_assoc_allot_sfnID,
+                        Lbl_GE06_assoc_allot_sfnID, Txt_RRC04_AdmAllotID, Lbl_RRC04_AdmAllotID});
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.entry);
@@ -171,7 +159,7 @@ TEST_P(AssignmentRules, ModifyUnderArticle5OffersTheIdentifierOrTheCharacteristi
     for (auto box : TargetToggleFields()) {
         SCOPED_TRACE(box);
         form.Type(std::string(box), "1");
-        EXPECT_TRUE(a.Hidden({Txt_TrgAdmRefID, Lbl_TrgAdmRefID, Lbl_trg_or}));
+        EXPECT_TRUE(a.Shown({Txt_TrgAdmRefID, Lbl_TrgAdmRefID, Lbl_trg_or}, false));
         form.Type(std::string(box), "");
         EXPECT_TRUE(a.Shown({Txt_TrgAdmRefID, Lbl_TrgAdmRefID, Lbl_trg_or}));
     }
@@ -295,7 +283,7 @@ struct Gt1Rules : ::testing::Test {
 TEST_F(Gt1Rules, SystemVariantExcludesTheReferencePlanningAndAsksForTheMissingHalf) {
     form.Pick(Combo_RRC04_Sys_Var, "A1");
     EXPECT_EQ(form.Text(Combo_RRC04_RefPlan), "");
-    EXPECT_TRUE(a.Hidden({Combo_RRC04_RefPlan, Lbl_RRC04_RefPlan, LblOr}));
+    EXPECT_TRUE(a.Shown({Combo_RRC04_RefPlan, Lbl_RRC04_RefPlan, LblOr}, false));
     EXPECT_EQ(form.focus, Combo_RRC04_RxMode);
     form.Pick(Combo_RRC04_Sys_Var, "");
     form.Pick(Combo_RRC04_RxMode, "M");
@@ -307,7 +295,7 @@ TEST_F(Gt1Rules, SystemVariantExcludesTheReferencePlanningAndAsksForTheMissingHa
 TEST_F(Gt1Rules, ReferencePlanningHidesTheSystemVariant) {
     form.Pick(Combo_RRC04_RefPlan, "RPC2");
     EXPECT_TRUE(
-        a.Hidden({Combo_RRC04_Sys_Var, Lbl_RRC04_DigSys, Combo_RRC04_RxMode, Lbl_RRC04_RxMode, LblOr}));
+        a.Shown({Combo_RRC04_Sys_Var, Lbl_RRC04_DigSys, Combo_RRC04_RxMode, Lbl_RRC04_RxMode, LblOr}, false));
     EXPECT_TRUE(form.Visible(Combo_RRC04_RefPlan));
 }
 
@@ -317,7 +305,7 @@ TEST_F(Gt1Rules, Article5SetsTheHoursAndOffersOnlyTheSystemVariant) {
     form.Click(Opt_Art5);
     EXPECT_EQ(form.Text(Txt_10B_Ophhfr), "0000");
     EXPECT_EQ(form.Text(Txt_10B_Ophhto), "2400");
-    EXPECT_TRUE(a.Hidden({Combo_RRC04_RefPlan, Lbl_RRC04_RefPlan, LblOr}));
+    EXPECT_TRUE(a.Shown({Combo_RRC04_RefPlan, Lbl_RRC04_RefPlan, LblOr}, false));
     EXPECT_TRUE(a.Shown({Combo_RRC04_Sys_Var, Combo_RRC04_RxMode}));
     form.Click(Opt_Art4);
     EXPECT_TRUE(a.Shown({Combo_RRC04_RefPlan, Frame_Art4_Only}));
