@@ -466,9 +466,8 @@ void NoticeForm::closeEvent(QCloseEvent *event) {
         QDialog::done(QDialog::Rejected);
 }
 
-void NoticeForm::reject() {
-    if (Unload() && !finished_)
-        QDialog::reject();
-}
+// Escape (QDialog's rejection) neither saves nor discards: the form closes by Finish or by closing
+// its window, both of which keep the notice on the screen safe.
+void NoticeForm::reject() {}
 
 } // namespace ondrell

@@ -55,6 +55,7 @@ class NoticeForm : public QDialog {
     // The field-check machinery (tests look at it; forms rarely need it).
     FieldCheckFilter &fieldChecks() { return *fieldChecks_; }
 
+    // Does nothing: Escape must not close the form (closing saves or asks).
     void reject() override;
 
   protected:
