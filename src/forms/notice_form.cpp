@@ -416,22 +416,33 @@ bool NoticeForm::SaveNextClicked() {
 }
 
 void NoticeForm::FinishClicked() {
+    Finish(false);
+}
+
+bool NoticeForm::Finish(bool closing) {
     if (fieldChecks_ && fieldChecks_->Refusing())
-        return;
+        return false;
     fileError_ = false;
     if (IsNewNotice()) {
-        SaveNextClicked();
+        const bool saved = SaveNextClicked();
         if (saveRefused_)
-            return;
+            return false;
+        // Closing the window never drops a notice the user typed that could not be saved (no
+        // article chosen); the Finish button goes on as it always has.
+        if (closing && !saved && !untouched_)
+            return false;
     }
-    if (file_->IsOpen()) {
-        if (!file_->Write(FormatTail(nextNumber_ - 1)) || !file_->Close()) {
-            FileFailed();
-            return;
-        }
-    }
+    if (!FinishFile())
+        return false;
     finished_ = true;
     QDialog::done(QDialog::Accepted);
+    return true;
+}
+
+bool NoticeForm::FinishFile() {
+    if (file_->IsOpen() && (!file_->Write(FormatTail(nextNumber_ - 1)) || !file_->Close()))
+        return FileFailed();
+    return true;
 }
 
 void NoticeForm::ClearAsReset() {
@@ -449,11 +460,21 @@ void NoticeForm::ResetClicked() {
 }
 
 bool NoticeForm::Unload() {
+    if (finished_)
+        return true;
     fileError_ = false;
-    if (!saveRefused_ && !finished_)
-        FinishClicked();
-    // A file that could not be written keeps the window, and the notice on it, open.
-    return !fileError_;
+    // After a refused save the notice is still on the screen: closing asks before losing it.
+    if ((!saveRefused_ || !IsNewNotice()) && Finish(true))
+        return true;
+    // A file that could not be written just now keeps the window, and the notice on it, open.
+    if (fileError_)
+        return false;
+    if (!AppDialogs().AskYesNo(this, QStringLiteral("Discard Notice"),
+                               QStringLiteral("The notice on the screen has not been saved.") + kCrLf +
+                                   QStringLiteral("Close the form and discard it?")))
+        return false;
+    // The notices saved before still get their file finished.
+    return FinishFile();
 }
 
 void NoticeForm::closeEvent(QCloseEvent *event) {

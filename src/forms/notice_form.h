@@ -86,6 +86,11 @@ class NoticeForm : public QDialog {
     bool PassesSaveReadiness();
     bool WriteNotice(const NoticeRecord &record);
     bool FileFailed();
+    // Finish; when closing, a typed notice that was not saved stops it (false) instead of being
+    // dropped.
+    bool Finish(bool closing);
+    // Writes the tail of the open file and closes it; false after a file error (shown).
+    bool FinishFile();
     // The closing sequence; false when the window must stay open.
     bool Unload();
     QString ProposedFileName() const;

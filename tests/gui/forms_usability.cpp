@@ -18,12 +18,33 @@ void FormRows() {
             QTest::newRow(std::string(type.formName).c_str()) << static_cast<int>(type.kind);
 }
 
+// The recorder's answers, except for the question before a notice is dropped: answered as told.
+class DiscardAnswers final : public Dialogs {
+  public:
+    RecordingDialogs recorded;
+    bool discard = true;
+
+    MsgAnswer Message(QWidget *parent, const QString &title, const QString &text, MsgIcon icon,
+                      MsgButtons buttons) override {
+        const MsgAnswer answer = recorded.Message(parent, title, text, icon, buttons);
+        if (title != QLatin1String("Discard Notice"))
+            return answer;
+        return discard ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    std::optional<QString> BrowseFolder(QWidget *parent, const QString &title) override {
+        return recorded.BrowseFolder(parent, title);
+    }
+    int Exec(QDialog &dialog) override { return recorded.Exec(dialog); }
+    void Beep() override { recorded.Beep(); }
+    int Discards() const { return int(recorded.MessageTitles().count(QStringLiteral("Discard Notice"))); }
+};
+
 } // namespace
 
 class FormsUsability : public QObject {
     Q_OBJECT
 
-    RecordingDialogs dialogs;
+    DiscardAnswers dialogs;
     std::unique_ptr<ScopedDialogs> scope;
     QTemporaryDir dir;
 
@@ -43,7 +64,7 @@ class FormsUsability : public QObject {
 
   private slots:
     void init() {
-        dialogs = RecordingDialogs();
+        dialogs.recorded = RecordingDialogs();
         scope = std::make_unique<ScopedDialogs>(dialogs);
     }
     void cleanup() {
@@ -61,8 +82,26 @@ class FormsUsability : public QObject {
         QTest::keyClick(form.get(), Qt::Key_Escape);
         QVERIFY(form->isVisible());
         QVERIFY(!form->finished());
-        QVERIFY(dialogs.shown.empty());
+        QVERIFY(dialogs.recorded.shown.empty());
         QCOMPARE(Typed(*form), QStringLiteral("1"));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("notice.txt"))));
+    }
+
+    // A notice that would be lost (refused, no article) is dropped only when the user agrees; "No"
+    // keeps it and the window as they were, a second close asked "Yes" closes without a file.
+    void closingAsksBeforeDroppingATypedNotice_data() { FormRows(); }
+    void closingAsksBeforeDroppingATypedNotice() {
+        QFETCH(int, kind);
+        auto form = FormWithUnsavableNotice(FormKind(kind));
+        dialogs.discard = false;
+        form->close();
+        QCOMPARE(dialogs.Discards(), 1);
+        QVERIFY(form->isVisible());
+        QCOMPARE(Typed(*form), QStringLiteral("1"));
+        dialogs.discard = true;
+        form->close();
+        QCOMPARE(dialogs.Discards(), 2);
+        QVERIFY(!form->isVisible());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("notice.txt"))));
     }
 };

@@ -126,11 +126,11 @@ class ShellWorkflow : public QObject {
         QCOMPARE(m->title, QStringLiteral("Cannot save the notice"));
         QVERIFY(m->buttons == MsgButtons::CancelTryContinue);
         QVERIFY(m->text.contains(QStringLiteral("Notifying Administration : t_adm (B)\r\n")));
-        // Closing after a refused save closes without finishing: no file, no second message.
+        // Closing after a refused save asks before dropping the notice; discarded, it leaves no file.
         dialogs.Clear();
         form->close();
         QVERIFY(!form->isVisible());
-        QVERIFY(dialogs.shown.empty());
+        QCOMPARE(dialogs.MessageTitles(), QStringList({"Discard Notice"}));
         QVERIFY(!QFile::exists(dir.filePath("refused.txt")));
     }
 
