@@ -1,5 +1,6 @@
 // What keeps every registered form safe and comfortable to use, run over the registry so a new form
-// is covered as soon as it registers: Escape, closing with a notice that would be lost.
+// is covered as soon as it registers: Escape, closing with a notice that would be lost, the
+// coordination list by keyboard.
 #include "forms_support.h"
 
 #include <QApplication>
@@ -103,6 +104,37 @@ class FormsUsability : public QObject {
         QCOMPARE(dialogs.Discards(), 2);
         QVERIFY(!form->isVisible());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("notice.txt"))));
+    }
+
+    // Keyboard only: the arrow keys or the first letters pick the entry ">" adds, End the one "<"
+    // removes.
+    void coordinationButtonsActOnTheCurrentItem_data() { FormRows(); }
+    void coordinationButtonsActOnTheCurrentItem() {
+        QFETCH(int, kind);
+        auto form = OpenForm(FormKind(kind));
+        auto *available = form->findChild<QListWidget *>(QStringLiteral("ListAdmAvail"));
+        if (!available)
+            QSKIP("no coordination list on this form");
+        ShowActive(*form);
+        if (!available->isVisible())
+            QSKIP("the coordination list is hidden when the form opens");
+        auto *selected = Control<QListWidget>(*form, "ListAdmSel");
+        available->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(available, Qt::Key_Down);
+        QTest::keyClick(available, Qt::Key_Down);
+        const QString byArrows = available->currentItem()->text();
+        Click(*form, "Button_Coord_Add");
+        QTest::keyClicks(available, QStringLiteral("F"));
+        const QString byLetter = available->currentItem()->text();
+        QVERIFY(byLetter.startsWith(QLatin1Char('F')));
+        Click(*form, "Button_Coord_Add");
+        QCOMPARE(form->controls().ListItems("ListAdmSel"),
+                 (std::vector<std::string>{byArrows.toStdString(), byLetter.toStdString()}));
+        selected->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(selected, Qt::Key_End);
+        Click(*form, "Button_Coord_Del");
+        QCOMPARE(form->controls().ListItems("ListAdmSel"),
+                 (std::vector<std::string>{byArrows.toStdString()}));
     }
 };
 

@@ -22,6 +22,16 @@ CoordinationListControls::CoordinationListControls(QWidget &form)
     });
     connect(selected_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { ChooseSelected(selected_->row(item)); });
+    // The arrow keys and typed first letters move the current item: the buttons act on it too.
+    connect(available_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item)
+            ChooseAvailable(item->text());
+    });
+    connect(selected_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        chosenRow_ = item ? selected_->row(item) : -1;
+        if (item)
+            Enable(del_, true);
+    });
     const struct {
         QAbstractButton *button;
         void (CoordinationListControls::*action)();

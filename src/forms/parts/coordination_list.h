@@ -38,8 +38,8 @@ class CoordinationListControls final : public QObject {
     QAbstractButton *addAll_;
     QAbstractButton *del_;
     QAbstractButton *clear_;
-    QString chosen_;     // the administration last clicked in the available list
-    int chosenRow_ = -1; // the position last clicked in the selected list
+    QString chosen_;     // the available list's current administration (clicked or reached by keys)
+    int chosenRow_ = -1; // the selected list's current position
 };
 
 } // namespace ondrell
