@@ -11,6 +11,7 @@
 #include "ui_digital_menu_frm.h"
 
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
@@ -147,6 +148,16 @@ void DigitalMenuFrmGE06::ButtonGoClicked() {
         }
     AppDialogs().Beep();
     AppDialogs().Message(this, QStringLiteral("Ostrel"), LoadString(106), MsgIcon::Exclamation);
+}
+
+// Enter means Go, as the button's look says; on another focused button Enter presses that one.
+void DigitalMenuFrmGE06::keyPressEvent(QKeyEvent *event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    auto *focused = qobject_cast<QPushButton *>(focusWidget());
+    (focused ? focused : ui_->ButtonGo)->click();
 }
 
 void DigitalMenuFrmGE06::OpenNoticeForm(FormKind kind) {

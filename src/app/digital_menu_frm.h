@@ -15,6 +15,7 @@ namespace Ui {
 class DigitalMenuFrmGE06;
 }
 
+class QKeyEvent;
 class QRadioButton;
 
 namespace ondrell {
@@ -34,6 +35,9 @@ class DigitalMenuFrmGE06 : public QWidget {
 
     QRadioButton *Option(FormKind kind) const;
     const WorldMap *map() const { return map_ ? &*map_ : nullptr; }
+
+  protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     void LoadMap(const QString &exeDir);

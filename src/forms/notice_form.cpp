@@ -27,6 +27,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 
 #include <ctime>
@@ -109,6 +110,12 @@ void NoticeForm::Fire(const QString &control, On on, int row) {
 void NoticeForm::InitNoticeForm() {
     for (auto *table : findChildren<AzimuthFrame *>())
         table->Build();
+    // Enter in a box must not press a button the user did not mean: no button is a default one
+    // (a dialog otherwise makes every push button an automatic default).
+    for (auto *button : findChildren<QPushButton *>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     ConnectButtons();
     fieldChecks_ = std::make_unique<FieldCheckFilter>(
         *this, objectName(), [this] { MarkTouched(); },

@@ -1,9 +1,13 @@
 // What keeps every registered form safe and comfortable to use, run over the registry so a new form
 // is covered as soon as it registers: Escape, closing with a notice that would be lost, the
-// coordination list by keyboard.
+// coordination list by keyboard, Enter.
 #include "forms_support.h"
 
+#include "app/digital_menu_frm.h"
+#include "app/settings.h"
+
 #include <QApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 using namespace ondrell;
@@ -135,6 +139,54 @@ class FormsUsability : public QObject {
         Click(*form, "Button_Coord_Del");
         QCOMPARE(form->controls().ListItems("ListAdmSel"),
                  (std::vector<std::string>{byArrows.toStdString()}));
+    }
+
+    // Enter in any box presses no button: none is a default one, and none is clicked.
+    void enterInABoxPressesNoButton_data() { FormRows(); }
+    void enterInABoxPressesNoButton() {
+        QFETCH(int, kind);
+        auto form = OpenForm(FormKind(kind));
+        ShowActive(*form);
+        int clicks = 0;
+        for (auto *button : form->findChildren<QAbstractButton *>())
+            connect(button, &QAbstractButton::clicked, this, [&clicks] { ++clicks; });
+        for (auto *button : form->findChildren<QPushButton *>())
+            QVERIFY2(!button->autoDefault() && !button->isDefault(), qPrintable(button->objectName()));
+        int boxes = 0;
+        for (auto *box : form->findChildren<QLineEdit *>())
+            if (box->isVisible() && box->isEnabled()) {
+                box->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(box, Qt::Key_Return);
+                QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+                ++boxes;
+            }
+        QVERIFY(boxes > 0);
+        QCOMPARE(clicks, 0);
+        QVERIFY(form->isVisible());
+    }
+
+    // On the main menu Enter means Go, wherever the focus is but on another button.
+    void enterOnTheMenuMeansGo() {
+        WriteSetting(QStringLiteral("workDir"), dir.path()); // no working-directory question
+        qputenv("ONDRELL_MAP_FILE", "/nonexistent/ondrell.map");
+        DigitalMenuFrmGE06 menu(QCoreApplication::applicationDirPath());
+        const NoticeTypeDescriptor *registered = nullptr;
+        for (const NoticeTypeDescriptor &t : NoticeTypes())
+            if (!registered && CreateNoticeForm(t.kind, nullptr))
+                registered = &t;
+        QVERIFY(registered);
+        const NoticeTypeDescriptor &type = *registered;
+        menu.Option(type.kind)->setChecked(true);
+        ShowActive(menu);
+        dialogs.recorded.Clear();
+        menu.Option(type.kind)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(menu.Option(type.kind), Qt::Key_Return);
+        QTest::keyClick(&menu, Qt::Key_Enter, Qt::KeypadModifier);
+        int opened = 0;
+        for (const auto &shown : dialogs.recorded.shown)
+            opened += shown.kind == RecordingDialogs::Kind::Exec &&
+                      shown.text == QString::fromLatin1(type.formName.data(), type.formName.size());
+        QCOMPARE(opened, 2);
     }
 };
 
