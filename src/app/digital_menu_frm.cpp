@@ -5,12 +5,14 @@
 #include "app/settings.h"
 #include "app/string_table.h"
 #include "forms/dialogs.h"
+#include "forms/notice_form.h"
 #include "util/file_exists.h"
 #include "util/program_id.h"
 
 #include "ui_digital_menu_frm.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -50,7 +52,7 @@ void Uncheck(QRadioButton *option) {
 } // namespace
 
 DigitalMenuFrmGE06::DigitalMenuFrmGE06(const QString &exeDir, QWidget *parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::DigitalMenuFrmGE06>()) {
+    : QWidget(parent), ui_(std::make_unique<Ui::DigitalMenuFrmGE06>()), exeDir_(exeDir) {
     ui_->setupUi(this);
     connect(ui_->ButtonGo, &QPushButton::clicked, this, [this] { ButtonGoClicked(); });
     connect(ui_->ButtonExit, &QPushButton::clicked, this, [this] { close(); });
@@ -60,6 +62,8 @@ DigitalMenuFrmGE06::DigitalMenuFrmGE06(const QString &exeDir, QWidget *parent)
     LoadMap(exeDir);
     RestoreSettings();
     ClearNoticeOptions();
+    ShowWorkDir();
+    ui_->Lbl_LastFile->hide();
     ui_->LblProgrVer->setText(
         QString::fromUtf8(kProgramIdentification.data(), kProgramIdentification.size()));
     ui_->Picture1->setPixmap(MenuBanner(sizeHint().width()));
@@ -170,6 +174,19 @@ void DigitalMenuFrmGE06::OpenNoticeForm(FormKind kind) {
         return;
     }
     AppDialogs().Exec(*form);
+    // Where the notices went, without another box: the form's file, once finished, stays named here.
+    auto *notice = qobject_cast<NoticeForm *>(form.get());
+    if (notice && !notice->finishedFile().isEmpty()) {
+        ui_->Lbl_LastFile->setText(QStringLiteral("Last file saved: ") + notice->finishedFile());
+        ui_->Lbl_LastFile->show();
+    }
+}
+
+void DigitalMenuFrmGE06::ShowWorkDir() {
+    ui_->Lbl_WorkDirPath->setText(TheApp().workDir.isEmpty()
+                                      ? QStringLiteral("Not set: files are stored in the program's folder ") +
+                                            QDir::toNativeSeparators(exeDir_)
+                                      : QDir::toNativeSeparators(TheApp().workDir));
 }
 
 void DigitalMenuFrmGE06::ButtonDirClicked() {
@@ -183,6 +200,7 @@ void DigitalMenuFrmGE06::ButtonDirClicked() {
     if (auto folder = AppDialogs().BrowseFolder(this, QStringLiteral("Select the working folder")))
         TheApp().workDir = *folder;
     WriteSetting(QStringLiteral("workDir"), TheApp().workDir);
+    ShowWorkDir();
 }
 
 } // namespace ondrell

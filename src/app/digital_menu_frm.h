@@ -45,8 +45,11 @@ class DigitalMenuFrmGE06 : public QWidget {
     void ShowEnglish();
     void ClearNoticeOptions();
     void OpenNoticeForm(FormKind kind);
+    // The folder the forms propose for their files, shown under the working-directory button.
+    void ShowWorkDir();
 
     std::unique_ptr<Ui::DigitalMenuFrmGE06> ui_;
+    QString exeDir_;
     std::optional<WorldMap> map_;
 };
 

@@ -24,6 +24,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -368,6 +370,7 @@ bool NoticeForm::WriteNotice(const NoticeRecord &record) {
         const QString path = typed.empty() ? ProposedFileName() : Q(typed);
         if (!file_->Open(path.toStdString()))
             return FileFailed();
+        openedFile_ = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
         if (file_->HoldsText() &&
             !AppDialogs().AskYesNo(this, QStringLiteral("Replace File"),
                                    QStringLiteral("The file \"%1\" already exists and is not empty (it may "
@@ -447,8 +450,11 @@ bool NoticeForm::Finish(bool closing) {
 }
 
 bool NoticeForm::FinishFile() {
-    if (file_->IsOpen() && (!file_->Write(FormatTail(nextNumber_ - 1)) || !file_->Close()))
+    if (!file_->IsOpen())
+        return true;
+    if (!file_->Write(FormatTail(nextNumber_ - 1)) || !file_->Close())
         return FileFailed();
+    finishedFile_ = openedFile_;
     return true;
 }
 

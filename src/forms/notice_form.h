@@ -51,6 +51,8 @@ class NoticeForm : public QDialog {
     bool saveRefused() const { return saveRefused_; }
     bool fileOpen() const;
     bool finished() const { return finished_; }
+    // The full path of the file this form finished (tail written and closed), empty when none.
+    const QString &finishedFile() const { return finishedFile_; }
 
     // The field-check machinery (tests look at it; forms rarely need it).
     FieldCheckFilter &fieldChecks() { return *fieldChecks_; }
@@ -107,6 +109,8 @@ class NoticeForm : public QDialog {
     bool saveRefused_ = false;
     bool finished_ = false;
     bool fileError_ = false;
+    QString openedFile_;
+    QString finishedFile_;
 };
 
 // A notice form made of its Designer .ui and its type: the forms' own classes are these.

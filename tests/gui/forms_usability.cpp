@@ -1,12 +1,15 @@
 // What keeps every registered form safe and comfortable to use, run over the registry so a new form
 // is covered as soon as it registers: Escape, closing with a notice that would be lost, the
-// coordination list by keyboard, Enter.
+// coordination list by keyboard, Enter, where the files go.
 #include "forms_support.h"
+#include "shell_probe_form.h"
 
 #include "app/digital_menu_frm.h"
 #include "app/settings.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -187,6 +190,37 @@ class FormsUsability : public QObject {
             opened += shown.kind == RecordingDialogs::Kind::Exec &&
                       shown.text == QString::fromLatin1(type.formName.data(), type.formName.size());
         QCOMPARE(opened, 2);
+    }
+
+    // The menu names the working directory and, after a form's Finish, the file's full path, with
+    // no box to close. Last: it puts a bare form in the registry in place of TB3's.
+    void menuShowsTheWorkingDirectoryAndTheFinishedFile() {
+        WriteSetting(QStringLiteral("workDir"), dir.path());
+        RegisterNoticeForm(FormKind::TB3, [](QWidget *parent) {
+            auto form = std::make_unique<ProbeForm>(FormKind::TB3, QStringList{"Txt_TrgAdmRefID"});
+            form->setParent(parent, Qt::Dialog);
+            return form;
+        });
+        DigitalMenuFrmGE06 menu(QCoreApplication::applicationDirPath());
+        QCOMPARE(Control<QLabel>(menu, "Lbl_WorkDirPath")->text(), QDir::toNativeSeparators(dir.path()));
+        QVERIFY(!Control(menu, "Lbl_LastFile")->isVisibleTo(&menu));
+        const QString path = dir.filePath(QStringLiteral("menu.txt"));
+        dialogs.recorded.onExec = [&](QDialog &dialog) {
+            auto &form = static_cast<NoticeForm &>(dialog);
+            Control<QLineEdit>(form, "Txt_Filename")->setText(path);
+            Control<QComboBox>(form, "Combo_B_Adm")->setCurrentText(QStringLiteral("F"));
+            Control<QLineEdit>(form, "Txt_TrgAdmRefID")->setText(QStringLiteral("T1"));
+            form.MarkTouched();
+            form.FinishClicked();
+            return form.result();
+        };
+        dialogs.recorded.Clear();
+        menu.Option(FormKind::TB3)->setChecked(true);
+        menu.ButtonGoClicked();
+        QVERIFY(dialogs.recorded.MessageTitles().isEmpty());
+        QVERIFY(QFile::exists(path));
+        QVERIFY(Control(menu, "Lbl_LastFile")->isVisibleTo(&menu));
+        QVERIFY(Control<QLabel>(menu, "Lbl_LastFile")->text().endsWith(QDir::toNativeSeparators(path)));
     }
 };
 
