@@ -91,7 +91,8 @@ void DigitalMenuFrmGE06::LoadMap(const QString &exeDir) {
         return;
     }
     std::string error;
-    map_ = WorldMap::Load(path, &error, MapCheck::Tables); // the large tables are bounded as used
+    // Start-up cost: map the file and check its small tables; the large ones are bounded as used.
+    map_ = WorldMap::Load(path, &error, MapCheck::Tables, MapAccess::Map);
     if (!map_)
         AppDialogs().Message(this, QString(), QStringLiteral("Can't find Mapora data files"));
     TheApp().map = map();

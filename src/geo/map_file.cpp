@@ -3,6 +3,8 @@
 #include "util/platform.h"
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <utility>
 
 namespace ondrell {
@@ -134,6 +136,27 @@ std::optional<MapFile> MapFile::Open(const std::string &path, MapCheck check, st
     if (!mapped.data)
         return Refuse("", mapped.error, error);
     MapFile file(mapped.data, mapped.size, nullptr);
+    if (const std::string problem = Problem(file.base_, file.size_, check); !problem.empty())
+        return Refuse(path, problem, error);
+    return file;
+}
+
+std::optional<MapFile> MapFile::ReadCopy(const std::string &path, MapCheck check, std::string *error) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec)
+        return Refuse("", "cannot open " + path + ": " + ec.message(), error);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return Refuse("", "cannot open " + path, error);
+    if (size == 0)
+        return Refuse(path, " is empty or unreadable", error);
+    // Whole 8-byte words, so every section offset keeps the alignment it has in the file.
+    auto copy = std::make_unique_for_overwrite<std::uint64_t[]>(size / 8 + 1);
+    char *base = reinterpret_cast<char *>(copy.get());
+    if (!in.read(base, std::streamsize(size)))
+        return Refuse(path, " is truncated or damaged", error); // it shrank while being read
+    MapFile file(base, size, std::move(copy));
     if (const std::string problem = Problem(file.base_, file.size_, check); !problem.empty())
         return Refuse(path, problem, error);
     return file;

@@ -21,6 +21,8 @@ class MapFile {
     // nullopt with a reason in *error when the file is missing, truncated, of another format or
     // damaged as far as the check looks.
     static std::optional<MapFile> Open(const std::string &path, MapCheck check, std::string *error);
+    // The same on a private copy of the file read into memory.
+    static std::optional<MapFile> ReadCopy(const std::string &path, MapCheck check, std::string *error);
     // The same on bytes held in memory (copied); name stands for the file in messages.
     static std::optional<MapFile> FromBytes(std::string_view bytes, const std::string &name, MapCheck check,
                                             std::string *error);

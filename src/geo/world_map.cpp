@@ -102,8 +102,10 @@ WorldMap::~WorldMap() = default;
 WorldMap::WorldMap(WorldMap &&) noexcept = default;
 WorldMap &WorldMap::operator=(WorldMap &&) noexcept = default;
 
-std::optional<WorldMap> WorldMap::Load(const std::string &path, std::string *error, MapCheck check) {
-    auto file = MapFile::Open(path, check, error);
+std::optional<WorldMap> WorldMap::Load(const std::string &path, std::string *error, MapCheck check,
+                                       MapAccess access) {
+    auto file =
+        access == MapAccess::Copy ? MapFile::ReadCopy(path, check, error) : MapFile::Open(path, check, error);
     if (!file)
         return std::nullopt;
     return WorldMap(std::make_unique<Impl>(std::move(*file), path));

@@ -36,6 +36,12 @@ enum class MapCheck {
     Full,   // also every large table against its checksum: reads the whole file (about 53 MB)
 };
 
+// Whether the program keeps its own copy of the map file or maps the file itself. A copy costs
+// about 30 ms at load and survives someone copying another file over the map while the program
+// runs; a mapping costs nothing at load, but a file truncated under it ends the program (SIGBUS).
+// Replacing the file by renaming a new one over it (as the builder does) is safe either way.
+enum class MapAccess { Copy, Map };
+
 class WorldMap {
   public:
     ~WorldMap();
@@ -44,7 +50,7 @@ class WorldMap {
 
     // Loads a map file written by the map converter; nullopt with a reason in *error on failure.
     static std::optional<WorldMap> Load(const std::string &path, std::string *error,
-                                        MapCheck check = MapCheck::Full);
+                                        MapCheck check = MapCheck::Full, MapAccess access = MapAccess::Copy);
     // The same from the bytes of a map file (copied); name stands for the file in messages.
     static std::optional<WorldMap> FromBytes(std::string_view bytes, const std::string &name,
                                              std::string *error, MapCheck check = MapCheck::Full);

@@ -221,22 +221,30 @@ TEST(MapDamageTest, RandomDamageNeverLeavesTheMap) {
 }
 
 // The builder replaces the map by renaming a new file over it: a program using the old one goes
-// on answering from it.
-TEST(MapDamageTest, ReplacingTheFileByRenameKeepsTheLoadedMap) {
+// on answering from it, mapped or copied. A copy also survives the file rewritten in place.
+TEST(MapDamageTest, ReplacingTheFileKeepsTheLoadedMap) {
     const auto dir =
-        std::filesystem::temp_directory_path() / ("ondrell_map_rename_" + std::to_string(::getpid()));
+        std::filesystem::temp_directory_path() / ("ondrell_map_replace_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const auto path = dir / "ondrell.map";
-    std::filesystem::copy_file(ONDRELL_MAP_FILE, path, std::filesystem::copy_options::overwrite_existing);
-    std::string error;
-    const auto map = WorldMap::Load(path.string(), &error, MapCheck::Tables);
-    ASSERT_TRUE(map) << error;
-    std::ofstream(dir / "new.map", std::ios::binary) << "not a map";
-    std::filesystem::rename(dir / "new.map", path);
-    EXPECT_EQ(map->AreaAt(2.35, 48.85), "F");
-    EXPECT_EQ(maptest::KmTo(map->NearAreas(2.35, 48.85), "BEL"),
-              maptest::KmTo(maptest::BuiltMap().NearAreas(2.35, 48.85), "BEL"));
-    EXPECT_EQ(map->Damage(), "");
+    const struct {
+        MapAccess access;
+        bool rename;
+    } cases[] = {{MapAccess::Map, true}, {MapAccess::Copy, true}, {MapAccess::Copy, false}};
+    for (const auto &c : cases) {
+        std::filesystem::copy_file(ONDRELL_MAP_FILE, path, std::filesystem::copy_options::overwrite_existing);
+        std::string error;
+        const auto map = WorldMap::Load(path.string(), &error, MapCheck::Tables, c.access);
+        ASSERT_TRUE(map) << error;
+        const auto replacement = c.rename ? dir / "new.map" : path;
+        std::ofstream(replacement, std::ios::binary | std::ios::trunc) << "not a map";
+        if (c.rename)
+            std::filesystem::rename(replacement, path);
+        EXPECT_EQ(map->AreaAt(2.35, 48.85), "F");
+        EXPECT_EQ(maptest::KmTo(map->NearAreas(2.35, 48.85), "BEL"),
+                  maptest::KmTo(maptest::BuiltMap().NearAreas(2.35, 48.85), "BEL"));
+        EXPECT_EQ(map->Damage(), "");
+    }
     std::filesystem::remove_all(dir);
 }
 
