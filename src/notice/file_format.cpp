@@ -1,5 +1,7 @@
 #include "notice/file_format.h"
 
+#include "notice/file_keys.h"
+
 #include "util/dates.h"
 
 #include <cctype>
@@ -38,7 +40,7 @@ std::string FormatSection(std::string_view tag, std::string_view body) {
 }
 
 std::string FormatHead(std::string_view adm, std::string_view emailAddr) {
-    return FormatSection("HEAD", FormatLine("t_adm", adm) + FormatLine("t_email_addr", emailAddr));
+    return FormatSection("HEAD", FormatLine(kAdmKey, adm) + FormatLine(kEmailKey, emailAddr));
 }
 
 std::string FormatTail(int count) {

@@ -3,6 +3,7 @@
 #include "notice/notice_types.h"
 #include "util/text_compare.h"
 
+#include "notice/file_keys.h"
 #include "notice/read_values.h"
 #include "notice/vocabulary.h"
 #include "notice/windows1252.h"
@@ -11,136 +12,44 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
-#include <unordered_map>
 
 namespace ondrell {
 namespace {
 
-// How the value of a NOTICE key goes into the record.
-enum class Kind {
-    Text,
-    Date,
-    Time,
-    Longitude,
-    Latitude,
-    Planning,
-    Allotment,
-    ContourId,
-    NbTestPts,
-    NoticeNo
-};
-
-struct KeyDescription {
-    std::string_view key;
-    Kind kind;
-    std::string NoticeRecord::*text;
-    Coordinate NoticeRecord::*position;
-    std::string PlanningGroup::*planning;
-    std::string AllotmentGroup::*allotment;
-};
-
-constexpr KeyDescription Text(std::string_view key, std::string NoticeRecord::*f, Kind kind = Kind::Text) {
-    return {key, kind, f, nullptr, nullptr, nullptr};
-}
-constexpr KeyDescription Position(std::string_view key, Coordinate NoticeRecord::*f, Kind kind) {
-    return {key, kind, nullptr, f, nullptr, nullptr};
-}
-constexpr KeyDescription Planning(std::string_view key, std::string PlanningGroup::*f) {
-    return {key, Kind::Planning, nullptr, nullptr, f, nullptr};
-}
-constexpr KeyDescription Allotment(std::string_view key, std::string AllotmentGroup::*f) {
-    return {key, Kind::Allotment, nullptr, nullptr, nullptr, f};
-}
-constexpr KeyDescription Special(std::string_view key, Kind kind) {
-    return {key, kind, nullptr, nullptr, nullptr, nullptr};
-}
-
-using R = NoticeRecord;
-constexpr KeyDescription kNoticeKeys[] = {
-    Special("Notice No", Kind::NoticeNo),
-    Text("t_notice_type", &R::t_notice_type),
-    Text("t_fragment", &R::t_fragment),
-    Text("t_action", &R::t_action),
-    Text("t_plan", &R::t_plan),
-    Text("t_adm_ref_id", &R::t_adm_ref_id),
-    Text("t_d_inuse", &R::t_d_inuse, Kind::Date),
-    Text("t_d_expiry", &R::t_d_expiry, Kind::Date),
-    Text("t_call_sign", &R::t_call_sign),
-    Text("t_trg_adm_ref_id", &R::t_trg_adm_ref_id),
-    Text("t_trg_freq_assgn", &R::t_trg_freq_assgn),
-    Position("t_trg_long", &R::trg_long, Kind::Longitude),
-    Position("t_trg_lat", &R::trg_lat, Kind::Latitude),
-    Text("t_site_name", &R::t_site_name),
-    Text("t_ctry", &R::t_ctry),
-    Position("t_long", &R::site_long, Kind::Longitude),
-    Position("t_lat", &R::site_lat, Kind::Latitude),
-    Text("t_freq_assgn", &R::t_freq_assgn),
-    Text("t_offset", &R::t_offset),
-    Text("t_site_alt", &R::t_site_alt),
-    Text("t_plan_entry", &R::t_plan_entry),
-    Text("t_assgn_code", &R::t_assgn_code),
-    Text("t_polar", &R::t_polar),
-    Text("t_erp_h_dbw", &R::t_erp_h_dbw),
-    Text("t_erp_v_dbw", &R::t_erp_v_dbw),
-    Text("t_erp_beam_tilt_dbw", &R::t_erp_beam_tilt_dbw),
-    Text("t_beam_tilt_angle", &R::t_beam_tilt_angle),
-    Text("t_hgt_agl", &R::t_hgt_agl),
-    Text("t_eff_hgtmax", &R::t_eff_hgtmax),
-    Text("t_ant_dir", &R::t_ant_dir),
-    Text("t_op_agcy", &R::t_op_agcy),
-    Text("t_addr_code", &R::t_addr_code),
-    Text("t_is_resub", &R::t_is_resub),
-    Text("t_remark_conds_met", &R::t_remark_conds_met),
-    Text("t_signed_commitment", &R::t_signed_commitment),
-    Text("t_op_hh_fr", &R::t_op_hh_fr, Kind::Time),
-    Text("t_op_hh_to", &R::t_op_hh_to, Kind::Time),
-    Text("t_plan_adm_ref_id", &R::t_plan_adm_ref_id),
-    Text("t_prov", &R::t_prov),
-    Text("t_is_pub_req", &R::t_is_pub_req),
-    Text("t_sys_var", &R::t_sys_var),
-    Planning("t_rx_mode", &PlanningGroup::t_rx_mode),
-    Planning("t_ref_plan_cfg", &PlanningGroup::t_ref_plan_cfg),
-    Planning("t_sfn_id", &PlanningGroup::t_sfn_id),
-    Planning("t_associated_adm_allot_id", &PlanningGroup::t_associated_adm_allot_id),
-    Planning("t_associated_allot_sfn_id", &PlanningGroup::t_associated_allot_sfn_id),
-    Planning("t_spect_mask", &PlanningGroup::t_spect_mask),
-    Allotment("t_typ_ref_netwk", &AllotmentGroup::t_typ_ref_netwk),
-    Allotment("t_allot_name", &AllotmentGroup::t_allot_name),
-    Allotment("t_geo_area", &AllotmentGroup::t_geo_area),
-    Allotment("t_nb_sub_areas", &AllotmentGroup::t_nb_sub_areas),
-    Special("t_contour_id", Kind::ContourId),
-    Special("t_nb_test_pts", Kind::NbTestPts),
-    Text("t_remarks", &R::t_remarks),
-    Text("t_int_remarks", &R::t_int_remarks),
-};
-constexpr size_t kKeyCount = std::size(kNoticeKeys);
-
-const KeyDescription *FindKey(std::string_view key) {
-    static const auto *index = [] {
-        auto *map = new std::unordered_map<std::string_view, const KeyDescription *>();
-        for (const auto &keyInfo : kNoticeKeys)
-            map->emplace(keyInfo.key, &keyInfo);
-        return map;
-    }();
-    const auto it = index->find(key);
-    return it == index->end() ? nullptr : it->second;
-}
-
-enum class Sub { AntHgt, AntDiagrH, AntDiagrV, Coord, Point };
-struct SubSectionDescription {
-    std::string_view open, close;
-    Sub sub;
-};
-constexpr SubSectionDescription kSubSections[] = {
-    {"<ANT_HGT>", "</ANT_HGT>", Sub::AntHgt},
-    {"<ANT_DIAGR_H>", "</ANT_DIAGR_H>", Sub::AntDiagrH},
-    {"<ANT_DIAGR_V>", "</ANT_DIAGR_V>", Sub::AntDiagrV},
-    {"<COORD>", "</COORD>", Sub::Coord},
-    {"<POINT>", "</POINT>", Sub::Point},
-};
 constexpr std::string_view kNoticeContent =
     "a line \"key = value\", a sub-section (<ANT_HGT>, <ANT_DIAGR_H>, <ANT_DIAGR_V>, <COORD>, <POINT>) or "
     "\"</NOTICE>\"";
+
+// The most POINT sections one notice may hold: far more than any count the rules accept, few enough
+// that a notice stays small in memory.
+constexpr size_t kMaxPointSections = 10000;
+constexpr size_t kMaxCoordEntries = 32767;
+
+// A sub-section of NOTICE: an antenna table, COORD or POINT.
+struct SubSection {
+    std::string open, close;
+    const AntennaSection *antenna; // nullptr for COORD and POINT
+    bool repeats;                  // POINT may come any number of times
+};
+
+const std::vector<SubSection> &SubSections() {
+    static const std::vector<SubSection> all = [] {
+        const auto tags = [](std::string_view tag) {
+            return std::pair{"<" + std::string(tag) + ">", "</" + std::string(tag) + ">"};
+        };
+        std::vector<SubSection> list;
+        for (const auto &antenna : kAntennaSections) {
+            auto [open, close] = tags(antenna.tag);
+            list.push_back({open, close, &antenna, false});
+        }
+        auto [coordOpen, coordClose] = tags(kCoordTag);
+        list.push_back({coordOpen, coordClose, nullptr, false});
+        auto [pointOpen, pointClose] = tags(kPointTag);
+        list.push_back({pointOpen, pointClose, nullptr, true});
+        return list;
+    }();
+    return all;
+}
 
 bool SplitKeyValue(std::string_view line, std::string_view &key, std::string_view &value) {
     const size_t at = line.find(" = ");
@@ -180,17 +89,26 @@ int AzimuthIndex(std::string_view key, std::string_view prefix) {
     return *value / 10;
 }
 
-// What one NOTICE section holds besides the record's own fields, until the section closes.
-struct NoticeParts {
-    std::array<int, kKeyCount> seenOn{}; // line of each key's first appearance
+} // namespace
+
+// What a NOTICE section holds besides the record's own fields, until the section closes. Kept by the
+// reader from one notice to the next so that its lists keep their room.
+struct NoticeFileReader::NoticeParts {
+    std::array<int, kNoticeKeyCount> seenOn{}; // line of each key's first appearance
     bool numbered = false;
     std::vector<std::pair<std::string, int>> contourIds; // value, line
-    std::vector<std::string> coordAdms;
-    std::vector<TestPoint> points;
-    std::array<bool, 5> subSeen{};
+    std::vector<bool> subSeen;
+
+    void Clear() {
+        seenOn.fill(0);
+        numbered = false;
+        contourIds.clear();
+        subSeen.assign(SubSections().size(), false);
+    }
 };
 
-} // namespace
+NoticeFileReader::NoticeFileReader() : parts_(std::make_unique<NoticeParts>()) {}
+NoticeFileReader::~NoticeFileReader() = default;
 
 bool NoticeFileReader::Fail(int line, const std::string &message) {
     error_ = name_ + ", line " + std::to_string(line) + ": " + message;
@@ -209,6 +127,10 @@ bool NoticeFileReader::ExpectedAtEnd(const std::string &what) {
 NoticeFileReader::Got NoticeFileReader::NextLine(std::string_view &line) {
     switch (source_.Next(line)) {
     case LineSource::Status::Line:
+        if (HoldsControlByte(line)) {
+            Expected("a line without control bytes", line);
+            return Got::Fault;
+        }
         return Got::Line;
     case LineSource::Status::End:
         return Got::End;
@@ -288,13 +210,13 @@ bool NoticeFileReader::ReadHeader() {
         if (line == "</HEAD>")
             return true;
         std::string_view key, value;
-        if (!SplitKeyValue(line, key, value) || (key != "t_adm" && key != "t_email_addr"))
+        if (!SplitKeyValue(line, key, value) || (key != kAdmKey && key != kEmailKey))
             return Expected("\"t_adm = ...\", \"t_email_addr = ...\" or \"</HEAD>\"", line);
-        bool &seen = key == "t_adm" ? admSeen : emailSeen;
+        bool &seen = key == kAdmKey ? admSeen : emailSeen;
         if (seen)
             return Fail(source_.LineNumber(), std::string(key) + " is given twice in HEAD");
         seen = true;
-        (key == "t_adm" ? header_.adm : header_.emailAddr) = Windows1252ToUtf8(value);
+        (key == kAdmKey ? header_.adm : header_.emailAddr) = Windows1252ToUtf8(value);
     }
 }
 
@@ -362,183 +284,200 @@ bool NoticeFileReader::ReadNoticeBody(ReadNotice &notice) {
     notice.record = kFresh;
     notice.number = 0;
     notice.line = source_.LineNumber();
-    NoticeRecord &r = notice.record;
-    NoticeParts parts;
-    const std::string closeWhat =
-        "\"</NOTICE>\" to close the NOTICE begun on line " + std::to_string(notice.line);
-
-    std::string_view line, key, value;
+    NoticeParts &parts = *parts_;
+    parts.Clear();
     for (;;) {
+        std::string_view line;
         const Got got = NextNonEmpty(line);
         if (got == Got::Fault)
             return false;
         if (got == Got::End)
-            return ExpectedAtEnd(closeWhat);
+            return ExpectedAtEnd("\"</NOTICE>\" to close the NOTICE begun on line " +
+                                 std::to_string(notice.line));
         if (line == "</NOTICE>")
-            break;
-        if (line.front() == '<') {
-            const SubSectionDescription *sub = nullptr;
-            for (const auto &s : kSubSections)
-                if (line == s.open)
-                    sub = &s;
-            if (!sub)
-                return Expected(std::string(kNoticeContent), line);
-            auto &seen = parts.subSeen[static_cast<size_t>(sub->sub)];
-            if (seen && sub->sub != Sub::Point)
-                return Fail(source_.LineNumber(), "a second " + std::string(line) + " section in one notice");
-            seen = true;
-            TestPoint point;
-            point.given = true;
-            for (;;) {
-                const Got g = NextNonEmpty(line);
-                if (g == Got::Fault)
-                    return false;
-                if (g == Got::End)
-                    return ExpectedAtEnd("\"" + std::string(sub->close) + "\"");
-                if (line == sub->close)
-                    break;
-                if (!SplitKeyValue(line, key, value))
-                    return Expected("a line \"key = value\" or \"" + std::string(sub->close) + "\"", line);
-                if (value.empty())
-                    continue;
-                switch (sub->sub) {
-                case Sub::AntHgt:
-                case Sub::AntDiagrH:
-                case Sub::AntDiagrV: {
-                    const bool heights = sub->sub == Sub::AntHgt;
-                    const int i = AzimuthIndex(key, heights ? "t_eff_hgt@azm" : "t_attn@azm");
-                    if (i < 0)
-                        return Expected(heights ? "\"t_eff_hgt@azm<0, 10, ... 350> = ...\""
-                                                : "\"t_attn@azm<0, 10, ... 350> = ...\"",
-                                        line);
-                    AntennaTable &table = heights                      ? r.eff_hgt
-                                          : sub->sub == Sub::AntDiagrH ? r.attn_h
-                                                                       : r.attn_v;
-                    if (table.entries[i].given)
-                        return Fail(source_.LineNumber(), std::string(key) + " is given twice");
-                    table.entries[i].given = true;
-                    table.entries[i].value = Windows1252ToUtf8(value);
-                    break;
-                }
-                case Sub::Coord:
-                    if (key != "t_adm")
-                        return Expected("\"t_adm = ...\" or \"</COORD>\"", line);
-                    parts.coordAdms.push_back(Windows1252ToUtf8(value));
-                    break;
-                case Sub::Point: {
-                    if (key != "t_long" && key != "t_lat")
-                        return Expected("\"t_long = ...\", \"t_lat = ...\" or \"</POINT>\"", line);
-                    std::string &field = key == "t_long" ? point.t_long : point.t_lat;
-                    if (!field.empty())
-                        return Fail(source_.LineNumber(), std::string(key) + " is given twice in one POINT");
-                    field = Windows1252ToUtf8(value);
-                    break;
-                }
-                }
-            }
-            if (sub->sub == Sub::Point)
-                parts.points.push_back(std::move(point));
-            continue;
-        }
+            return FinishNotice(notice);
+        if (!(line.front() == '<' ? ReadSubSection(line, notice.record) : ReadKeyLine(line, notice)))
+            return false;
+    }
+}
+
+bool NoticeFileReader::ReadSubSection(std::string_view openLine, NoticeRecord &r) {
+    const auto &subSections = SubSections();
+    size_t index = 0;
+    while (index < subSections.size() && openLine != subSections[index].open)
+        ++index;
+    if (index == subSections.size())
+        return Expected(std::string(kNoticeContent), openLine);
+    const SubSection &sub = subSections[index];
+    if (parts_->subSeen[index] && !sub.repeats)
+        return Fail(source_.LineNumber(), "a second " + sub.open + " section in one notice");
+    parts_->subSeen[index] = true;
+    TestPoint *point = nullptr;
+    if (sub.repeats) {
+        if (r.sub_area.test_points.size() == kMaxPointSections)
+            return Fail(source_.LineNumber(),
+                        "more than " + std::to_string(kMaxPointSections) + " POINT sections in one notice");
+        point = &r.sub_area.test_points.emplace_back();
+        point->given = true;
+    }
+    for (;;) {
+        std::string_view line, key, value;
+        const Got got = NextNonEmpty(line);
+        if (got == Got::Fault)
+            return false;
+        if (got == Got::End)
+            return ExpectedAtEnd("\"" + sub.close + "\"");
+        if (line == sub.close)
+            return true;
         if (!SplitKeyValue(line, key, value))
-            return Expected(std::string(kNoticeContent), line);
-        const KeyDescription *keyInfo = FindKey(key);
-        if (!keyInfo)
-            return Fail(source_.LineNumber(), "unknown key \"" + Shown(key) + "\" in a NOTICE section");
-        const size_t index = static_cast<size_t>(keyInfo - kNoticeKeys);
-        if (parts.seenOn[index] != 0 && keyInfo->kind != Kind::ContourId)
-            return Fail(source_.LineNumber(), std::string(key) + " is given twice (first on line " +
-                                                  std::to_string(parts.seenOn[index]) + ")");
-        parts.seenOn[index] = source_.LineNumber();
+            return Expected("a line \"key = value\" or \"" + sub.close + "\"", line);
         if (value.empty())
             continue;
-        switch (keyInfo->kind) {
-        case Kind::Text:
-            r.*keyInfo->text = Windows1252ToUtf8(value);
-            break;
-        case Kind::Date: {
-            auto date = ReadIsoDate(value);
-            if (!date)
-                return Expected("a date written yyyy-mm-dd for " + std::string(key), value);
-            r.*keyInfo->text = std::move(*date);
-            break;
-        }
-        case Kind::Time: {
-            auto time = ReadTime(value);
-            if (!time)
-                return Expected("a time written HH:MM for " + std::string(key), value);
-            r.*keyInfo->text = Windows1252ToUtf8(*time);
-            r.op_hours_given = true;
-            break;
-        }
-        case Kind::Longitude:
-        case Kind::Latitude: {
-            const bool lon = keyInfo->kind == Kind::Longitude;
-            auto position = lon ? ReadLongitude(value) : ReadLatitude(value);
-            if (!position)
-                return Expected(lon ? "a longitude written +DDDMMSS or -DDDMMSS for " + std::string(key)
-                                    : "a latitude written +DDMMSS or -DDMMSS for " + std::string(key),
-                                value);
-            r.*keyInfo->position = std::move(*position);
-            break;
-        }
-        case Kind::Planning:
-            r.planning.*keyInfo->planning = Windows1252ToUtf8(value);
-            r.planning.present = true;
-            break;
-        case Kind::Allotment:
-            r.planning.allotment.*keyInfo->allotment = Windows1252ToUtf8(value);
-            r.planning.present = r.planning.allotment.present = true;
-            break;
-        case Kind::ContourId:
-            parts.contourIds.emplace_back(Windows1252ToUtf8(value), source_.LineNumber());
-            break;
-        case Kind::NbTestPts:
-            r.sub_area.t_nb_test_pts = Windows1252ToUtf8(value);
-            r.sub_area.present = true;
-            break;
-        case Kind::NoticeNo: {
-            const auto number = ReadWholeNumber(value);
-            if (!number || *number < 1)
-                return Expected("a notice number of 1 or more", value);
-            notice.number = *number;
-            parts.numbered = true;
-            break;
-        }
-        }
+        const bool stored = sub.antenna ? ReadAntennaLine(*sub.antenna, key, value, line, r)
+                            : point     ? ReadPointLine(*point, key, value, line)
+                                        : ReadCoordLine(key, value, line, r);
+        if (!stored)
+            return false;
     }
+}
 
-    if (!parts.numbered)
+bool NoticeFileReader::ReadAntennaLine(const AntennaSection &section, std::string_view key,
+                                       std::string_view value, std::string_view line, NoticeRecord &r) {
+    const int i = AzimuthIndex(key, section.keyPrefix);
+    if (i < 0)
+        return Expected("\"" + std::string(section.keyPrefix) + "<0, 10, ... 350> = ...\"", line);
+    AntennaEntry &entry = (r.*section.table).entries[i];
+    if (entry.given)
+        return Fail(source_.LineNumber(), std::string(key) + " is given twice");
+    entry.given = true;
+    entry.value = Windows1252ToUtf8(value);
+    return true;
+}
+
+bool NoticeFileReader::ReadPointLine(TestPoint &point, std::string_view key, std::string_view value,
+                                     std::string_view line) {
+    if (key != kPointLongKey && key != kPointLatKey)
+        return Expected("\"t_long = ...\", \"t_lat = ...\" or \"</POINT>\"", line);
+    std::string &field = key == kPointLongKey ? point.t_long : point.t_lat;
+    if (!field.empty())
+        return Fail(source_.LineNumber(), std::string(key) + " is given twice in one POINT");
+    field = Windows1252ToUtf8(value);
+    return true;
+}
+
+bool NoticeFileReader::ReadCoordLine(std::string_view key, std::string_view value, std::string_view line,
+                                     NoticeRecord &r) {
+    if (key != kAdmKey)
+        return Expected("\"t_adm = ...\" or \"</COORD>\"", line);
+    if (r.coord.entries.size() == kMaxCoordEntries)
+        return Fail(source_.LineNumber(), "more COORD administrations than a notice can hold");
+    r.coord.entries.push_back({Windows1252ToUtf8(value), {}});
+    return true;
+}
+
+bool NoticeFileReader::ReadKeyLine(std::string_view line, ReadNotice &notice) {
+    std::string_view name, value;
+    if (!SplitKeyValue(line, name, value))
+        return Expected(std::string(kNoticeContent), line);
+    const NoticeKey *key = FindNoticeKey(name);
+    if (!key)
+        return Fail(source_.LineNumber(), "unknown key \"" + Shown(name) + "\" in a NOTICE section");
+    int &seenOn = parts_->seenOn[IndexOf(*key)];
+    if (seenOn != 0 && key->form != KeyForm::ContourId)
+        return Fail(source_.LineNumber(),
+                    std::string(name) + " is given twice (first on line " + std::to_string(seenOn) + ")");
+    seenOn = source_.LineNumber();
+    return value.empty() || StoreValue(*key, value, notice);
+}
+
+// The value of a key in the record, from its written form.
+bool NoticeFileReader::StoreValue(const NoticeKey &key, std::string_view value, ReadNotice &notice) {
+    NoticeRecord &r = notice.record;
+    const std::string name(key.name);
+    switch (key.form) {
+    case KeyForm::Number: {
+        const auto number = ReadWholeNumber(value);
+        if (!number || *number < 1)
+            return Expected("a notice number of 1 or more", value);
+        notice.number = *number;
+        parts_->numbered = true;
+        return true;
+    }
+    case KeyForm::ContourId:
+        parts_->contourIds.emplace_back(Windows1252ToUtf8(value), source_.LineNumber());
+        return true;
+    case KeyForm::Date: {
+        auto date = ReadIsoDate(value);
+        if (!date)
+            return Expected("a date written yyyy-mm-dd for " + name, value);
+        r.*key.text = std::move(*date);
+        return true;
+    }
+    case KeyForm::Time: {
+        const auto time = ReadTime(value);
+        if (!time)
+            return Expected("a time written HH:MM for " + name, value);
+        r.*key.text = Windows1252ToUtf8(*time);
+        r.op_hours_given = true;
+        return true;
+    }
+    case KeyForm::Longitude:
+    case KeyForm::Latitude: {
+        const bool longitude = key.form == KeyForm::Longitude;
+        auto position = longitude ? ReadLongitude(value) : ReadLatitude(value);
+        if (!position)
+            return Expected(longitude ? "a longitude written +DDDMMSS or -DDDMMSS for " + name
+                                      : "a latitude written +DDMMSS or -DDMMSS for " + name,
+                            value);
+        r.*key.position = std::move(*position);
+        return true;
+    }
+    case KeyForm::Text:
+        break;
+    }
+    *KeyText(key, r) = Windows1252ToUtf8(value);
+    if (key.planning || key.allotment)
+        r.planning.present = true;
+    if (key.allotment)
+        r.planning.allotment.present = true;
+    if (key.subArea)
+        r.sub_area.present = true;
+    return true;
+}
+
+// What the section's lines together make of the record: contour ids by notice type, the list sizes
+// capture would leave, and what the file's header gives every notice.
+bool NoticeFileReader::FinishNotice(ReadNotice &notice) {
+    NoticeRecord &r = notice.record;
+    auto &contourIds = parts_->contourIds;
+    if (!parts_->numbered)
         return Fail(notice.line, "the NOTICE section has no \"Notice No\" line");
     if (EqualsNoCase(r.t_notice_type, notice_type::GA1)) {
-        if (parts.contourIds.size() > 1)
-            return Fail(parts.contourIds[1].second, "t_contour_id is given twice in a GA1 notice");
-        if (!parts.contourIds.empty()) {
-            r.sub_area.t_contour_id = std::move(parts.contourIds[0].first);
+        if (contourIds.size() > 1)
+            return Fail(contourIds[1].second, "t_contour_id is given twice in a GA1 notice");
+        if (!contourIds.empty()) {
+            r.sub_area.t_contour_id = std::move(contourIds[0].first);
             r.sub_area.present = true;
         }
-    } else if (!parts.contourIds.empty()) {
-        if (parts.contourIds.size() > kContourSlots)
-            return Fail(parts.contourIds[kContourSlots].second,
-                        "more than 10 t_contour_id lines in one notice");
-        for (size_t i = 0; i < parts.contourIds.size(); ++i)
-            r.planning.allotment.t_contour_id[i] = std::move(parts.contourIds[i].first);
+    } else if (!contourIds.empty()) {
+        if (contourIds.size() > kContourSlots)
+            return Fail(contourIds[kContourSlots].second, "more than 10 t_contour_id lines in one notice");
+        for (size_t i = 0; i < contourIds.size(); ++i)
+            r.planning.allotment.t_contour_id[i] = std::move(contourIds[i].first);
         r.planning.present = r.planning.allotment.present = true;
     }
-    if (!parts.points.empty() || r.sub_area.present) {
-        const size_t slots = std::max<size_t>(
-            parts.points.size(), static_cast<size_t>(LeadingWholeNumber(r.sub_area.t_nb_test_pts)));
-        r.sub_area.test_points.resize(std::min<size_t>(slots, 100000) + 1);
-        std::move(parts.points.begin(), parts.points.end(), r.sub_area.test_points.begin());
+    auto &points = r.sub_area.test_points;
+    if (!points.empty() || r.sub_area.present) {
+        // One slot per notified point, as capture leaves them, and a spare; a count beyond what the
+        // rules accept adds no slots of its own.
+        const size_t notified = std::min<size_t>(
+            static_cast<size_t>(LeadingWholeNumber(r.sub_area.t_nb_test_pts)), kMaxTestPoints);
+        points.resize(std::max(points.size(), notified) + 1);
     }
-    if (!parts.coordAdms.empty()) {
-        if (parts.coordAdms.size() > 32767)
-            return Fail(source_.LineNumber(), "more COORD administrations than a notice can hold");
-        r.coord.count = static_cast<std::int16_t>(parts.coordAdms.size());
+    if (!r.coord.entries.empty()) {
+        r.coord.count = static_cast<std::int16_t>(r.coord.entries.size());
         r.coord.present = true;
-        r.coord.entries.resize(parts.coordAdms.size() + 1);
-        for (size_t i = 0; i < parts.coordAdms.size(); ++i)
-            r.coord.entries[i].adm = std::move(parts.coordAdms[i]);
+        r.coord.entries.emplace_back();
     }
     r.captured = true;
     r.captured_by = header_.processedBy;

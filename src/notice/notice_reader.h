@@ -7,6 +7,7 @@
 #include "notice/line_source.h"
 #include "notice/record.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,8 +30,16 @@ struct ReadNotice {
     NoticeRecord record;
 };
 
+struct AntennaSection;
+struct NoticeKey;
+
 class NoticeFileReader {
   public:
+    NoticeFileReader();
+    ~NoticeFileReader();
+    NoticeFileReader(const NoticeFileReader &) = delete;
+    NoticeFileReader &operator=(const NoticeFileReader &) = delete;
+
     // Open reads the header lines and HEAD; false with Error() when they are malformed.
     bool Open(const std::string &path);
     // Same on a text in memory, named `name` in messages; the text must outlive the reader.
@@ -43,7 +52,6 @@ class NoticeFileReader {
     // t_num_notices of the TAIL, once the end was reached; nullopt for a file left without TAIL.
     std::optional<int> TailCount() const { return tailCount_; }
     const std::string &Error() const { return error_; }
-    int NoticesRead() const { return noticesRead_; }
 
   private:
     enum class Got { Line, End, Fault };
@@ -51,7 +59,17 @@ class NoticeFileReader {
     Got NextNonEmpty(std::string_view &line);
     bool ReadHeader();
     bool ReadTail();
+    // The steps of one NOTICE section.
+    struct NoticeParts;
     bool ReadNoticeBody(ReadNotice &notice);
+    bool ReadSubSection(std::string_view openLine, NoticeRecord &r);
+    bool ReadAntennaLine(const AntennaSection &section, std::string_view key, std::string_view value,
+                         std::string_view line, NoticeRecord &r);
+    bool ReadPointLine(TestPoint &point, std::string_view key, std::string_view value, std::string_view line);
+    bool ReadCoordLine(std::string_view key, std::string_view value, std::string_view line, NoticeRecord &r);
+    bool ReadKeyLine(std::string_view line, ReadNotice &notice);
+    bool StoreValue(const NoticeKey &key, std::string_view value, ReadNotice &notice);
+    bool FinishNotice(ReadNotice &notice);
     bool Fail(int line, const std::string &message);
     bool Expected(const std::string &what, std::string_view found);
     bool ExpectedAtEnd(const std::string &what);
@@ -63,6 +81,7 @@ class NoticeFileReader {
     std::string error_;
     int noticesRead_ = 0;
     bool done_ = false;
+    std::unique_ptr<NoticeParts> parts_;
 };
 
 // The whole file at once (tests, small files).

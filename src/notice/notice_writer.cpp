@@ -2,6 +2,7 @@
 #include "util/text_compare.h"
 
 #include "notice/file_format.h"
+#include "notice/file_keys.h"
 #include "notice/read_values.h"
 #include "notice/vocabulary.h"
 #include "util/platform.h"
@@ -14,15 +15,6 @@
 namespace ondrell {
 namespace {
 
-using TextField = std::string NoticeRecord::*;
-using PlanningField = std::string PlanningGroup::*;
-using AllotmentField = std::string AllotmentGroup::*;
-
-struct Keyed {
-    std::string_view key;
-    TextField field;
-};
-
 bool ContainsNoCase(std::string_view text, std::string_view word) {
     if (word.size() > text.size())
         return false;
@@ -34,28 +26,30 @@ bool ContainsNoCase(std::string_view text, std::string_view word) {
 
 class Body {
   public:
+    explicit Body(const NoticeRecord &r) : r_(r) {}
     void Line(std::string_view key, std::string_view value) { text_ += FormatLine(key, value); }
-    void Lines(const NoticeRecord &r, std::initializer_list<Keyed> fields) {
-        for (const auto &f : fields)
-            Line(f.key, r.*f.field);
+    // Each key with the record's value in its written form; nothing for a value not given.
+    void Keys(std::initializer_list<const NoticeKey *> keys) {
+        for (const NoticeKey *key : keys)
+            Line(key->name, WrittenValue(*key, r_));
     }
-    void Raw(std::string_view text) { text_ += text; }
+    void Section(const std::string &section) {
+        text_ += kFileLineEnd;
+        text_ += section;
+    }
     std::string &Text() { return text_; }
 
   private:
+    const NoticeRecord &r_;
     std::string text_;
 };
 
-std::string Long(const Coordinate &c) {
-    return FormatCoordinate(c.deg, c.min, c.sec, c.hemi);
-}
-
-std::string AntennaSection(std::string_view tag, std::string_view prefix, const AntennaTable &table) {
+std::string AntennaSectionText(const AntennaSection &section, const AntennaTable &table) {
     std::string body;
     for (const auto &e : table.entries)
         if (!e.value.empty())
-            body += FormatLine(std::string(prefix) + e.azimuth, e.value);
-    return FormatSection(tag, body);
+            body += FormatLine(std::string(section.keyPrefix) + e.azimuth, e.value);
+    return FormatSection(section.tag, body);
 }
 
 // Every selected administration (entries 0 to count - 1) is written. Capture never sets a role, so
@@ -64,174 +58,119 @@ std::string CoordSection(const CoordinationList &coord) {
     std::string body;
     const size_t count = std::min<size_t>(coord.count > 0 ? coord.count : 0, coord.entries.size());
     for (size_t i = 0; i < count; ++i)
-        body += FormatLine("t_adm", coord.entries[i].adm);
-    return FormatSection("COORD", body);
+        body += FormatLine(kAdmKey, coord.entries[i].adm);
+    return FormatSection(kCoordTag, body);
 }
 
 void StationBlock(const NoticeRecord &r, Body &b) {
-    b.Lines(r, {{"t_notice_type", &NoticeRecord::t_notice_type},
-                {"t_fragment", &NoticeRecord::t_fragment},
-                {"t_action", &NoticeRecord::t_action},
-                {"t_adm_ref_id", &NoticeRecord::t_adm_ref_id}});
-    b.Line("t_d_inuse", FormatDateIso(r.t_d_inuse));
-    b.Line("t_d_expiry", FormatDateIso(r.t_d_expiry));
-    b.Line("t_call_sign", r.t_call_sign);
+    b.Keys({&Key("t_notice_type"), &Key("t_fragment"), &Key("t_action"), &Key("t_adm_ref_id"),
+            &Key("t_d_inuse"), &Key("t_d_expiry"), &Key("t_call_sign")});
     if (EqualsNoCase(r.t_action, action::Modify)) {
-        if (!r.t_trg_adm_ref_id.empty()) {
-            b.Line("t_trg_adm_ref_id", r.t_trg_adm_ref_id);
-        } else {
-            b.Line("t_trg_freq_assgn", r.t_trg_freq_assgn);
-            b.Line("t_trg_long", Long(r.trg_long));
-            b.Line("t_trg_lat", Long(r.trg_lat));
-        }
+        if (!r.t_trg_adm_ref_id.empty())
+            b.Keys({&Key("t_trg_adm_ref_id")});
+        else
+            b.Keys({&Key("t_trg_freq_assgn"), &Key("t_trg_long"), &Key("t_trg_lat")});
     }
-    b.Lines(r, {{"t_site_name", &NoticeRecord::t_site_name}, {"t_ctry", &NoticeRecord::t_ctry}});
+    b.Keys({&Key("t_site_name"), &Key("t_ctry")});
     const bool assignment =
         EqualsNoCase(r.t_notice_type, notice_type::GS1) || EqualsNoCase(r.t_notice_type, notice_type::GT1);
-    if (assignment) {
-        b.Line("t_long", Long(r.site_long));
-        b.Line("t_lat", Long(r.site_lat));
-    }
-    b.Lines(r, {{"t_freq_assgn", &NoticeRecord::t_freq_assgn},
-                {"t_offset", &NoticeRecord::t_offset},
-                {"t_site_alt", &NoticeRecord::t_site_alt},
-                {"t_plan_entry", &NoticeRecord::t_plan_entry},
-                {"t_assgn_code", &NoticeRecord::t_assgn_code},
-                {"t_polar", &NoticeRecord::t_polar},
-                {"t_erp_h_dbw", &NoticeRecord::t_erp_h_dbw},
-                {"t_erp_v_dbw", &NoticeRecord::t_erp_v_dbw},
-                {"t_erp_beam_tilt_dbw", &NoticeRecord::t_erp_beam_tilt_dbw},
-                {"t_beam_tilt_angle", &NoticeRecord::t_beam_tilt_angle},
-                {"t_hgt_agl", &NoticeRecord::t_hgt_agl},
-                {"t_eff_hgtmax", &NoticeRecord::t_eff_hgtmax},
-                {"t_ant_dir", &NoticeRecord::t_ant_dir}});
+    if (assignment)
+        b.Keys({&Key("t_long"), &Key("t_lat")});
+    b.Keys({&Key("t_freq_assgn"), &Key("t_offset"), &Key("t_site_alt"), &Key("t_plan_entry"),
+            &Key("t_assgn_code"), &Key("t_polar"), &Key("t_erp_h_dbw"), &Key("t_erp_v_dbw"),
+            &Key("t_erp_beam_tilt_dbw"), &Key("t_beam_tilt_angle"), &Key("t_hgt_agl"), &Key("t_eff_hgtmax"),
+            &Key("t_ant_dir")});
     if (r.t_fragment == fragment::NTFD_RR) {
-        b.Lines(r, {{"t_op_agcy", &NoticeRecord::t_op_agcy},
-                    {"t_addr_code", &NoticeRecord::t_addr_code},
-                    {"t_is_resub", &NoticeRecord::t_is_resub},
-                    {"t_remark_conds_met", &NoticeRecord::t_remark_conds_met},
-                    {"t_signed_commitment", &NoticeRecord::t_signed_commitment}});
-        if (r.op_hours_given) {
-            b.Line("t_op_hh_fr", FormatTime(r.t_op_hh_fr));
-            b.Line("t_op_hh_to", FormatTime(r.t_op_hh_to));
-        }
-        b.Line("t_plan_adm_ref_id", r.t_plan_adm_ref_id);
-        b.Line("t_prov", kProvisionRR112);
+        b.Keys({&Key("t_op_agcy"), &Key("t_addr_code"), &Key("t_is_resub"), &Key("t_remark_conds_met"),
+                &Key("t_signed_commitment")});
+        if (r.op_hours_given)
+            b.Keys({&Key("t_op_hh_fr"), &Key("t_op_hh_to")});
+        b.Keys({&Key("t_plan_adm_ref_id")});
+        b.Line(Key("t_prov").name, kProvisionRR112);
     } else if (r.t_fragment == fragment::GE06D) {
-        b.Line("t_is_pub_req", r.t_is_pub_req);
+        b.Keys({&Key("t_is_pub_req")});
     }
-    b.Line("t_sys_var", r.t_sys_var);
+    b.Keys({&Key("t_sys_var")});
     if (r.planning.present) {
-        const auto &p = r.planning;
-        const auto &a = p.allotment;
-        b.Line("t_rx_mode", p.t_rx_mode);
-        b.Line("t_ref_plan_cfg", p.t_ref_plan_cfg);
-        b.Line("t_typ_ref_netwk", a.t_typ_ref_netwk);
-        b.Line("t_sfn_id", p.t_sfn_id);
-        b.Line("t_associated_adm_allot_id", p.t_associated_adm_allot_id);
-        b.Line("t_associated_allot_sfn_id", p.t_associated_allot_sfn_id);
-        b.Line("t_spect_mask", p.t_spect_mask);
-        b.Line("t_allot_name", a.t_allot_name);
-        b.Line("t_geo_area", a.t_geo_area);
-        b.Line("t_nb_sub_areas", a.t_nb_sub_areas);
-        for (const auto &id : a.t_contour_id)
-            b.Line("t_contour_id", id);
+        b.Keys({&Key("t_rx_mode"), &Key("t_ref_plan_cfg"), &Key("t_typ_ref_netwk"), &Key("t_sfn_id"),
+                &Key("t_associated_adm_allot_id"), &Key("t_associated_allot_sfn_id"), &Key("t_spect_mask"),
+                &Key("t_allot_name"), &Key("t_geo_area"), &Key("t_nb_sub_areas")});
+        for (const auto &id : r.planning.allotment.t_contour_id)
+            b.Line(Key("t_contour_id").name, id);
     }
-    if (r.coord.present) {
-        b.Raw(kFileLineEnd);
-        b.Raw(CoordSection(r.coord));
-    }
+    if (r.coord.present)
+        b.Section(CoordSection(r.coord));
     if (assignment) {
-        b.Raw(kFileLineEnd);
-        b.Raw(AntennaSection("ANT_HGT", "t_eff_hgt@azm", r.eff_hgt));
-        if (r.attn_h.AnyGiven()) {
-            b.Raw(kFileLineEnd);
-            b.Raw(AntennaSection("ANT_DIAGR_H", "t_attn@azm", r.attn_h));
-        }
-        if (r.attn_v.AnyGiven()) {
-            b.Raw(kFileLineEnd);
-            b.Raw(AntennaSection("ANT_DIAGR_V", "t_attn@azm", r.attn_v));
+        for (const AntennaSection &section : kAntennaSections) {
+            const AntennaTable &table = r.*section.table;
+            // The heights are always written, even empty; a pattern only when some value is given.
+            if (section.table == &NoticeRecord::eff_hgt || table.AnyGiven())
+                b.Section(AntennaSectionText(section, table));
         }
     }
 }
 
-void Tb5Block(const NoticeRecord &r, Body &b) {
-    b.Lines(r, {{"t_notice_type", &NoticeRecord::t_notice_type},
-                {"t_action", &NoticeRecord::t_action},
-                {"t_fragment", &NoticeRecord::t_fragment},
-                {"t_trg_adm_ref_id", &NoticeRecord::t_trg_adm_ref_id}});
+void Tb5Block(Body &b) {
+    b.Keys({&Key("t_notice_type"), &Key("t_action"), &Key("t_fragment"), &Key("t_trg_adm_ref_id")});
 }
 
 void Tb3Block(const NoticeRecord &r, Body &b) {
-    b.Line("t_notice_type", notice_type::TB3);
+    b.Line(Key("t_notice_type").name, notice_type::TB3);
     if (EqualsNoCase(r.t_action, action::PartB)) {
-        b.Lines(r, {{"t_action", &NoticeRecord::t_action},
-                    {"t_plan", &NoticeRecord::t_plan},
-                    {"t_trg_adm_ref_id", &NoticeRecord::t_trg_adm_ref_id}});
+        b.Keys({&Key("t_action"), &Key("t_plan"), &Key("t_trg_adm_ref_id")});
     } else { // another type marked "TB3" in its internal remarks
-        b.Line("t_action", action::PartB);
-        b.Line("t_plan", r.t_fragment);
-        b.Line("t_trg_adm_ref_id", r.t_adm_ref_id);
+        b.Line(Key("t_action").name, action::PartB);
+        b.Line(Key("t_plan").name, r.t_fragment);
+        b.Line(Key("t_trg_adm_ref_id").name, r.t_adm_ref_id);
     }
-    if (r.coord.present) {
-        b.Raw(kFileLineEnd);
-        b.Raw(CoordSection(r.coord));
-    }
+    if (r.coord.present)
+        b.Section(CoordSection(r.coord));
 }
 
 void Tb2Block(const NoticeRecord &r, Body &b) {
-    b.Lines(r, {{"t_notice_type", &NoticeRecord::t_notice_type},
-                {"t_action", &NoticeRecord::t_action},
-                {"t_plan", &NoticeRecord::t_plan},
-                {"t_plan_adm_ref_id", &NoticeRecord::t_plan_adm_ref_id}});
-    b.Line("t_trg_long", Long(r.trg_long));
-    b.Line("t_trg_lat", Long(r.trg_lat));
-    b.Lines(r, {{"t_trg_freq_assgn", &NoticeRecord::t_trg_freq_assgn},
-                {"t_op_agcy", &NoticeRecord::t_op_agcy},
-                {"t_addr_code", &NoticeRecord::t_addr_code},
-                {"t_call_sign", &NoticeRecord::t_call_sign}});
-    if (r.op_hours_given) {
-        b.Line("t_op_hh_fr", FormatTime(r.t_op_hh_fr));
-        b.Line("t_op_hh_to", FormatTime(r.t_op_hh_to));
-    }
-    b.Line("t_d_inuse", FormatDateIso(r.t_d_inuse));
+    b.Keys({&Key("t_notice_type"), &Key("t_action"), &Key("t_plan"), &Key("t_plan_adm_ref_id"),
+            &Key("t_trg_long"), &Key("t_trg_lat"), &Key("t_trg_freq_assgn"), &Key("t_op_agcy"),
+            &Key("t_addr_code"), &Key("t_call_sign")});
+    if (r.op_hours_given)
+        b.Keys({&Key("t_op_hh_fr"), &Key("t_op_hh_to")});
+    b.Keys({&Key("t_d_inuse")});
+}
+
+std::string NumberLine(int noticeNumber) {
+    return FormatLine(Key("Notice No").name, std::to_string(noticeNumber));
 }
 
 } // namespace
 
 std::string FormatNotice(const NoticeRecord &record, int noticeNumber) {
-    Body b;
-    b.Line("Notice No", std::to_string(noticeNumber));
+    Body b(record);
+    b.Text() += NumberLine(noticeNumber);
     if (EqualsNoCase(record.t_notice_type, notice_type::TB3) || ContainsNoCase(record.t_int_remarks, "TB3"))
         Tb3Block(record, b);
     else if (EqualsNoCase(record.t_notice_type, notice_type::TB5))
-        Tb5Block(record, b);
+        Tb5Block(b);
     else if (EqualsNoCase(record.t_notice_type, notice_type::TB2))
         Tb2Block(record, b);
     else
         StationBlock(record, b);
-    b.Line("t_remarks", record.t_remarks);
-    b.Line("t_int_remarks", record.t_int_remarks);
+    b.Keys({&Key("t_remarks"), &Key("t_int_remarks")});
     return FormatSection("NOTICE", b.Text());
 }
 
 std::string FormatSubAreaNotice(const NoticeRecord &record, int noticeNumber) {
-    Body b;
-    b.Line("t_remarks", record.t_remarks);
-    b.Line("Notice No", std::to_string(noticeNumber));
-    b.Lines(record, {{"t_notice_type", &NoticeRecord::t_notice_type},
-                     {"t_action", &NoticeRecord::t_action},
-                     {"t_ctry", &NoticeRecord::t_ctry}});
-    b.Line("t_contour_id", record.sub_area.t_contour_id);
-    b.Line("t_nb_test_pts", record.sub_area.t_nb_test_pts);
+    Body b(record);
+    b.Keys({&Key("t_remarks")});
+    b.Text() += NumberLine(noticeNumber);
+    b.Keys({&Key("t_notice_type"), &Key("t_action"), &Key("t_ctry")});
+    b.Line(Key("t_contour_id").name, record.sub_area.t_contour_id);
+    b.Keys({&Key("t_nb_test_pts")});
     const auto &points = record.sub_area.test_points;
     const size_t count = std::min<size_t>(LeadingWholeNumber(record.sub_area.t_nb_test_pts), points.size());
     for (size_t i = 0; i < count; ++i) {
         if (!points[i].given)
             continue;
-        b.Raw(kFileLineEnd);
-        b.Raw(FormatSection("POINT",
-                            FormatLine("t_long", points[i].t_long) + FormatLine("t_lat", points[i].t_lat)));
+        b.Section(FormatSection(kPointTag, FormatLine(kPointLongKey, points[i].t_long) +
+                                               FormatLine(kPointLatKey, points[i].t_lat)));
     }
     return FormatSection("NOTICE", b.Text());
 }

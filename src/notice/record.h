@@ -21,6 +21,7 @@ struct Coordinate {
 
 inline constexpr int kAntennaEntries = 36; // azimuths 0, 10, ... 350
 inline constexpr int kContourSlots = 10;
+inline constexpr int kMaxTestPoints = 99; // the most test points a sub-area may notify
 
 struct AntennaEntry {
     bool given = false;

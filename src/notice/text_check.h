@@ -1,7 +1,8 @@
 #pragma once
 // The check run before a record is written: every text that goes into the file must be storable
 // as one Windows-1252 line. Characters outside Windows-1252 are refused rather than replaced, so
-// nothing is silently changed in a notice; line breaks are refused because they would split a line.
+// nothing is silently changed in a notice; line breaks would split a line and other control
+// characters are refused by the reader, so both are refused here.
 
 #include "notice/record.h"
 

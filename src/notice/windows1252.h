@@ -20,6 +20,20 @@ bool Utf8ToWindows1252(std::string_view utf8, std::string &out, EncodeProblem *p
 // Every byte has a character, so decoding cannot fail.
 std::string Windows1252ToUtf8(std::string_view bytes);
 
+// The control bytes 0x00 to 0x1F and 0x7F: no text of a notice holds one.
+constexpr bool IsControlByte(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x20 || b == 0x7F;
+}
+
+// True when the text holds a control byte (written to run without a branch per byte).
+inline bool HoldsControlByte(std::string_view text) {
+    bool found = false;
+    for (const char c : text)
+        found |= IsControlByte(c);
+    return found;
+}
+
 // True when the text is plain ASCII (the usual case, worth a fast path).
 bool IsAscii(std::string_view text);
 
