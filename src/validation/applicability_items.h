@@ -49,9 +49,10 @@ inline int TargetCharacteristicsGiven(const NoticeRecord &r) {
 }
 inline constexpr int kTargetCharacteristics = 5;
 
-// The number of test points the rules visit: t_nb_test_pts rounded, capped by the points held.
+// The number of test points the rules visit: t_nb_test_pts rounded, capped by the points held and
+// by the most a sub-area may notify, so that an absurd count does not make an absurd report.
 inline std::size_t VisitedTestPoints(const NoticeRecord &r) {
-    const long wanted = WholeNumberOf(r.sub_area.t_nb_test_pts);
+    const long wanted = std::min<long>(WholeNumberOf(r.sub_area.t_nb_test_pts), kMaxTestPoints);
     if (wanted <= 0)
         return 0;
     return std::min(static_cast<std::size_t>(wanted), r.sub_area.test_points.size());

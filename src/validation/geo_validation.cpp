@@ -1,6 +1,7 @@
 #include "validation/geo_validation.h"
 
 #include "checks/coordinates.h"
+#include "checks/numbers.h"
 #include "notice/file_format.h"
 #include "notice/vocabulary.h"
 #include "refdata/area_codes.h"
@@ -111,8 +112,9 @@ void CheckAllotmentArea(const NoticeRecord &record, FindingSink &sink) {
 // False when the test-point count is out of range: the contour is then not looked at further.
 bool CheckSubAreaContour(NoticeRecord &record, FindingSink &sink, const MapQueries &map) {
     const SubAreaGroup &subArea = record.sub_area;
-    const long n = TestPointCount(subArea);
-    if (n == 0 || n > kMaxTestPoints) {
+    // The count as read, not rounded: 99.4 is more than 99 and 0.4 is not 0.
+    const double notified = ReadLeadingNumber(subArea.t_nb_test_pts);
+    if (notified == 0 || notified > kMaxTestPoints) {
         sink.Fatal(" : Number of test point notified is : " + subArea.t_nb_test_pts +
                    " the maximum number of test point allowed is 99 so the coordinates are not validated.");
         return false;

@@ -13,12 +13,11 @@
 
 namespace ondrell {
 
-inline constexpr int kMaxTestPoints = 99;
-
 bool ValidateGeography(NoticeRecord &record, std::string &errors, const std::string &label,
                        const MapQueries &map);
 
-// The number a sub-area's t_nb_test_pts stands for (its leading number, rounded half to even).
+// The number of test points the crossing check takes: t_nb_test_pts's leading number rounded half
+// to even, held to a billion either way.
 long TestPointCount(const SubAreaGroup &subArea);
 
 // The crossing pairs (p, q) of the closed contour: segment from test point p to p+1 crosses the

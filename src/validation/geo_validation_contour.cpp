@@ -5,10 +5,13 @@
 #include "validation/findings.h"
 #include "validation/geo_validation.h"
 
+#include <algorithm>
+
 namespace ondrell {
 
 long TestPointCount(const SubAreaGroup &subArea) {
-    return static_cast<long>(RoundHalfEven(ReadLeadingNumber(subArea.t_nb_test_pts)));
+    // Held to a billion either way before the cast: a count of 22 digits does not fit a long.
+    return static_cast<long>(std::clamp(RoundHalfEven(ReadLeadingNumber(subArea.t_nb_test_pts)), -1e9, 1e9));
 }
 
 std::vector<std::pair<int, int>> ContourCrossingPairs(const SubAreaGroup &subArea, const MapQueries &map) {
