@@ -2,7 +2,8 @@
 
 #include "notice/file_format.h"
 
-#include <unordered_map>
+#include <array>
+#include <cstdint>
 
 namespace ondrell {
 namespace {
@@ -22,14 +23,32 @@ template <class Record> auto *TextIn(const NoticeKey &key, Record &r) {
 } // namespace
 
 const NoticeKey *FindNoticeKey(std::string_view name) {
-    static const auto *index = [] {
-        auto *map = new std::unordered_map<std::string_view, const NoticeKey *>();
-        for (const auto &key : kNoticeKeys)
-            map->emplace(key.name, &key);
-        return map;
+    // Open addressing: every line of a file is looked up here.
+    constexpr size_t kMask = 255;
+    static_assert(kNoticeKeyCount * 4 < kMask);
+    // Length and a few bytes tell the keys apart well enough; the compare settles the rest.
+    const auto hash = [](std::string_view text) {
+        if (text.size() < 3)
+            return text.size();
+        const auto at = [&text](size_t i) {
+            return static_cast<size_t>(static_cast<unsigned char>(text[i]));
+        };
+        return text.size() * 131 + at(2) * 31 + at(text.size() - 1) * 7 + at(text.size() - 2) * 3 + at(3);
+    };
+    static const auto slots = [&hash] {
+        std::array<const NoticeKey *, kMask + 1> table{};
+        for (const auto &key : kNoticeKeys) {
+            size_t i = hash(key.name) & kMask;
+            while (table[i])
+                i = (i + 1) & kMask;
+            table[i] = &key;
+        }
+        return table;
     }();
-    const auto it = index->find(name);
-    return it == index->end() ? nullptr : it->second;
+    for (size_t i = hash(name) & kMask; slots[i]; i = (i + 1) & kMask)
+        if (slots[i]->name == name)
+            return slots[i];
+    return nullptr;
 }
 
 const std::string *KeyText(const NoticeKey &key, const NoticeRecord &record) {

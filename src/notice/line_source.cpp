@@ -2,7 +2,9 @@
 
 #include "util/platform.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 namespace ondrell {
@@ -48,6 +50,52 @@ bool LineSource::Refill() {
     return got > 0;
 }
 
+namespace {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
+
+// High bit of each byte of w set where that byte is a control byte (below 0x20, or 0x7F), or of
+// 0x80 and more; a byte can be marked wrongly only after one marked rightly, which is all that is
+// asked here.
+std::uint64_t Marks(std::uint64_t w) {
+    const std::uint64_t del = w ^ (0x7F * kOnes);
+    return (((w - 0x20 * kOnes) & ~w) | ((del - kOnes) & ~del) | w) & kHigh;
+}
+
+std::uint64_t Load(const char *p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+// Whether a line holds a control byte and whether it is plain ASCII, eight bytes at a time (the
+// last eight overlap the word before them): every line of a file goes through here.
+void Classify(std::string_view line, bool &control, bool &ascii) {
+    std::uint64_t marks = 0;
+    if (line.size() >= 8) {
+        for (size_t i = 0; i + 8 <= line.size(); i += 8)
+            marks |= Marks(Load(line.data() + i));
+        marks |= Marks(Load(line.data() + line.size() - 8));
+    } else {
+        for (const char c : line)
+            marks |= Marks(static_cast<unsigned char>(c) | (0x41 * kOnes & ~std::uint64_t{0xFF}));
+    }
+    if (marks == 0) {
+        control = false;
+        ascii = true;
+        return;
+    }
+    control = false;
+    ascii = true;
+    for (const char c : line) {
+        const auto b = static_cast<unsigned char>(c);
+        control = control || b < 0x20 || b == 0x7F;
+        ascii = ascii && b < 0x80;
+    }
+}
+
+} // namespace
+
 LineSource::Status LineSource::Next(std::string_view &line) {
     size_t scanned = 0;
     for (;;) {
@@ -78,6 +126,7 @@ LineSource::Status LineSource::Next(std::string_view &line) {
     }
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
+    Classify(line, controlBytes_, ascii_);
     ++lineNumber_;
     return Status::Line;
 }

@@ -29,6 +29,10 @@ class LineSource {
     // The next line; it stays valid until the following call. LineNumber() is its 1-based number.
     Status Next(std::string_view &line);
     int LineNumber() const { return lineNumber_; }
+    // True when that line holds a control byte (its CR LF or LF ending aside).
+    bool HasControlByte() const { return controlBytes_; }
+    // True when that line is plain ASCII, so that its texts need no conversion.
+    bool IsAscii() const { return ascii_; }
     // The system's reason after ReadError.
     const std::string &ReadErrorText() const { return readError_; }
 
@@ -40,6 +44,8 @@ class LineSource {
     std::vector<char> buffer_;
     std::string_view text_; // unread part (the text, or the filled part of the buffer)
     int lineNumber_ = 0;
+    bool controlBytes_ = false;
+    bool ascii_ = true;
     std::string readError_;
 };
 

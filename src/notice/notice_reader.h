@@ -71,6 +71,8 @@ class NoticeFileReader {
     bool StoreValue(const NoticeKey &key, std::string_view value, ReadNotice &notice);
     bool FinishNotice(ReadNotice &notice);
     bool Fail(int line, const std::string &message);
+    // A text of the current line into the record: as is when the line is ASCII, else converted.
+    void StoreText(std::string_view bytes, std::string &out) const;
     bool Expected(const std::string &what, std::string_view found);
     bool ExpectedAtEnd(const std::string &what);
 

@@ -108,15 +108,22 @@ bool Utf8ToWindows1252(std::string_view utf8, std::string &out, EncodeProblem *p
 }
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
-    if (IsAscii(bytes))
-        return std::string(bytes);
     std::string out;
+    Windows1252ToUtf8(bytes, out);
+    return out;
+}
+
+void Windows1252ToUtf8(std::string_view bytes, std::string &out) {
+    if (IsAscii(bytes)) {
+        out.assign(bytes);
+        return;
+    }
+    out.clear();
     out.reserve(bytes.size() + bytes.size() / 4);
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
         AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);
     }
-    return out;
 }
 
 std::string DescribeCharacter(char32_t c) {

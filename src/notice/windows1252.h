@@ -19,6 +19,8 @@ bool Utf8ToWindows1252(std::string_view utf8, std::string &out, EncodeProblem *p
 
 // Every byte has a character, so decoding cannot fail.
 std::string Windows1252ToUtf8(std::string_view bytes);
+// The same into out, which keeps its room (the reader fills the same record again and again).
+void Windows1252ToUtf8(std::string_view bytes, std::string &out);
 
 // The control bytes 0x00 to 0x1F and 0x7F: no text of a notice holds one.
 constexpr bool IsControlByte(char c) {
@@ -26,12 +28,12 @@ constexpr bool IsControlByte(char c) {
     return b < 0x20 || b == 0x7F;
 }
 
-// True when the text holds a control byte (written to run without a branch per byte).
+// True when the text holds a control byte.
 inline bool HoldsControlByte(std::string_view text) {
-    bool found = false;
     for (const char c : text)
-        found |= IsControlByte(c);
-    return found;
+        if (IsControlByte(c))
+            return true;
+    return false;
 }
 
 // True when the text is plain ASCII (the usual case, worth a fast path).

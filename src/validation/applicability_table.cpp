@@ -6,7 +6,10 @@
 #include "validation/mandatory_texts.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 namespace ondrell {
 namespace {
@@ -151,15 +154,25 @@ void ReportRow(const Row &row, std::string_view text, const NoticeRecord &r, Fin
 
 void ReportItemsNotCarried(const NoticeRecord &record, CarryColumn column, FindingSink &sink) {
     const auto c = static_cast<std::size_t>(column);
-    int last = 0;
-    for (const auto &row : kNotCarried)
-        last = std::max(last, row.cells[c].position);
-    for (int position = 1; position <= last; ++position)
-        for (const auto &row : kNotCarried) {
-            const Cell &cell = row.cells[c];
-            if (cell.position == position && CellApplies(cell, record))
-                ReportRow(row, cell.text.empty() ? row.text : cell.text, record, sink);
+    // The rows of each column in the order of their positions (rows without one left out), worked
+    // out once: every validation goes through them.
+    static const auto kOrder = [] {
+        std::array<std::vector<const Row *>, std::extent_v<decltype(Row::cells)>> order;
+        for (std::size_t col = 0; col < order.size(); ++col) {
+            for (const auto &row : kNotCarried)
+                if (row.cells[col].position > 0)
+                    order[col].push_back(&row);
+            std::stable_sort(order[col].begin(), order[col].end(), [col](const Row *a, const Row *b) {
+                return a->cells[col].position < b->cells[col].position;
+            });
         }
+        return order;
+    }();
+    for (const Row *row : kOrder[c]) {
+        const Cell &cell = row->cells[c];
+        if (CellApplies(cell, record))
+            ReportRow(*row, cell.text.empty() ? row->text : cell.text, record, sink);
+    }
 }
 
 } // namespace ondrell

@@ -92,6 +92,26 @@ TEST(RoundTrip, IrregularOutputsGiveTheSameBytes) {
     EXPECT_EQ(file.notices[0].record.t_op_hh_fr, "0700");
 }
 
+// The reader fills one record again and again: each must come out as a fresh reader makes it.
+TEST(Reader, EachNoticeOfAFileReadsAsIfAlone) {
+    const std::vector<NoticeRecord> kinds = {samples::Gs1Article4(),
+                                             samples::Gt1Article5Modify(),
+                                             samples::Gs2WithContours(),
+                                             samples::Ga1WithPoints(),
+                                             samples::Tb2(),
+                                             samples::Tb3(),
+                                             samples::Tb5(),
+                                             samples::Gs1Article4()};
+    const NoticeFile all = ParseOk(FileBytes(kinds));
+    ASSERT_EQ(all.notices.size(), kinds.size());
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        NoticeRecord alone = kinds[i];
+        alone.t_adm = kinds[0].t_adm;
+        alone.planning.email_addr = kinds[0].planning.email_addr;
+        EXPECT_EQ(all.notices[i].record, ParseOk(FileBytes({alone})).notices.at(0).record) << i;
+    }
+}
+
 // Writing the records read back gives the golden bytes again; what follows checks only what the
 // writer does not show.
 TEST(Reader, RestoresTheRecordOfTheGoldenWholeFile) {

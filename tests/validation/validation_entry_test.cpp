@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <regex>
 
 namespace ondrell {
@@ -93,6 +94,21 @@ TEST(GeographyContour, MissingTestPointsReportStaysBounded) {
         for (size_t at = text.find(kMissing); at != std::string::npos; at = text.find(kMissing, at + 1))
             ++found;
         EXPECT_EQ(found, expected) << count;
+    }
+}
+
+// Every plain decimal reads as the correctly rounded double, whatever its length.
+TEST(ItemNumbers, AgreeWithCorrectlyRoundedReading) {
+    unsigned seed = 7;
+    for (int n = 0; n < 20000; ++n) {
+        std::string text;
+        const int digits = 1 + n % 24;
+        for (int i = 0; i < digits; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            text += static_cast<char>('0' + (seed >> 16) % 10);
+        }
+        text.insert(static_cast<size_t>((seed >> 8) % (digits + 1)), ".");
+        EXPECT_EQ(ReadItemNumber(text), std::strtod(text.c_str(), nullptr)) << text;
     }
 }
 

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -32,13 +33,81 @@ std::string ExecutableDir() {
     return ec ? std::string(".") : exe.parent_path().string();
 }
 
-std::string WithLf(const std::string &text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            out += text[i];
-    return out;
+// Appends text with every CR LF written as LF.
+void AppendWithLf(std::string &out, std::string_view text) {
+    for (size_t crlf; (crlf = text.find("\r\n")) != std::string_view::npos; text.remove_prefix(crlf + 1))
+        out.append(text.substr(0, crlf));
+    out.append(text);
+}
+
+bool IsUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const size_t length = b < 0x80           ? 1
+                              : (b >> 5) == 0x6  ? 2
+                              : (b >> 4) == 0xE  ? 3
+                              : (b >> 3) == 0x1E ? 4
+                                                 : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        char32_t c = length == 1 ? b : b & (0x7F >> length);
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (c < smallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// Appends text as a JSON string, escaped as the JSON library writes it; text that is not UTF-8 is
+// left to the library, which puts U+FFFD for what it cannot read.
+void AppendJsonString(std::string &out, std::string_view text) {
+    if (!IsUtf8(text)) {
+        out +=
+            nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
 }
 
 // One line on a terminal, rewritten at most four times a second; silent otherwise.
@@ -68,45 +137,67 @@ class Progress {
     std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
+// Writes through one buffer, emptied to standard output when it grows past a few pages: one
+// system call for many notices, and no text or JSON object built and thrown away per notice.
 class Output {
   public:
     explicit Output(bool json) : json_(json) {
+        buffer_.reserve(2 * kFlushBytes);
         if (json_)
-            std::fputs("[", stdout);
+            buffer_ += '[';
     }
     void Notice(const std::string &file, const ondrell::ReadNotice &notice,
                 const ondrell::ValidationOutcome &outcome) {
         const std::string &type = notice.record.t_notice_type;
         if (json_) {
-            const nlohmann::ordered_json object = {{"file", file},
-                                                   {"notice", notice.number},
-                                                   {"notice_type", type},
-                                                   {"receivable", outcome.receivable},
-                                                   {"caption", outcome.caption},
-                                                   {"text", outcome.text}};
-            std::fputs(first_ ? "\n" : ",\n", stdout);
-            const std::string dumped =
-                object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-            std::fwrite(dumped.data(), 1, dumped.size(), stdout);
+            buffer_ += first_ ? "\n" : ",\n";
+            buffer_ += "{\"file\":";
+            AppendJsonString(buffer_, file);
+            buffer_ += ",\"notice\":";
+            buffer_ += std::to_string(notice.number);
+            buffer_ += ",\"notice_type\":";
+            AppendJsonString(buffer_, type);
+            buffer_ += outcome.receivable ? ",\"receivable\":true,\"caption\":"
+                                          : ",\"receivable\":false,\"caption\":";
+            AppendJsonString(buffer_, outcome.caption);
+            buffer_ += ",\"text\":";
+            AppendJsonString(buffer_, outcome.text);
+            buffer_ += '}';
         } else {
-            std::string block = file + ": notice " + std::to_string(notice.number) + " " + type + ": " +
-                                outcome.caption + "\n" + WithLf(outcome.text);
-            if (!block.ends_with('\n'))
-                block += '\n';
-            block += '\n';
-            std::fwrite(block.data(), 1, block.size(), stdout);
+            buffer_ += file;
+            buffer_ += ": notice ";
+            buffer_ += std::to_string(notice.number);
+            buffer_ += ' ';
+            buffer_ += type;
+            buffer_ += ": ";
+            buffer_ += outcome.caption;
+            buffer_ += '\n';
+            AppendWithLf(buffer_, outcome.text);
+            if (buffer_.back() != '\n')
+                buffer_ += '\n';
+            buffer_ += '\n';
         }
         first_ = false;
+        if (buffer_.size() >= kFlushBytes)
+            Flush();
+    }
+    // Everything so far on standard output (before a message goes to standard error).
+    void Flush() {
+        std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
+        std::fflush(stdout);
+        buffer_.clear();
     }
     ~Output() {
         if (json_)
-            std::fputs(first_ ? "]\n" : "\n]\n", stdout);
-        std::fflush(stdout);
+            buffer_ += first_ ? "]\n" : "\n]\n";
+        Flush();
     }
 
   private:
+    static constexpr size_t kFlushBytes = 64 * 1024;
     bool json_;
     bool first_ = true;
+    std::string buffer_;
 };
 
 int RunValidate(const ValidateArgs &args) {
@@ -135,7 +226,7 @@ int RunValidate(const ValidateArgs &args) {
         }
         if (!reader.Error().empty()) {
             progress.Clear();
-            std::fflush(stdout);
+            output.Flush();
             std::fprintf(stderr, "validate: %s\n", reader.Error().c_str());
             unreadable = true;
         }
