@@ -38,7 +38,6 @@ class FileSink {
 
     bool IsOpen() const { return fd_ >= 0; }
     bool Started() const { return started_; }
-    const std::string &Path() const { return path_; }
     const std::string &ErrorString() const { return error_; }
 
   protected:

@@ -2,7 +2,6 @@
 
 #include "util/platform.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
