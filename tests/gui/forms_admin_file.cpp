@@ -30,7 +30,7 @@ class AdministrativeFileTest : public QObject {
     RecordingDialogs dialogs_;
     std::unique_ptr<ScopedDialogs> scope_;
     QList<Msg> validations_; // caption and text of each error list shown
-    std::optional<WorldMap> map_;
+    FormsMap map_;
     QTemporaryDir dir_;
 
     QString FilePath(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -75,12 +75,8 @@ class AdministrativeFileTest : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        std::string error;
-        map_ = WorldMap::Load(ONDRELL_MAP_FILE, &error);
-        QVERIFY2(map_.has_value(), error.c_str());
-        TheApp().map = &*map_;
+        QVERIFY(map_.Load());
     }
-    void cleanupTestCase() { TheApp().map = nullptr; }
     void init() {
         dialogs_ = RecordingDialogs();
         dialogs_.onExec = [this](QDialog &dialog) {

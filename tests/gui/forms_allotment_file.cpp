@@ -23,7 +23,7 @@ class AllotmentFileTest : public QObject {
     RecordingDialogs dialogs_;
     std::unique_ptr<ScopedDialogs> scope_;
     QString validationCaption_;
-    std::optional<WorldMap> map_;
+    FormsMap map_;
     QTemporaryDir dir_;
 
     void ExpectMessage(const char *title, const char *text) {
@@ -66,12 +66,8 @@ class AllotmentFileTest : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        std::string error;
-        map_ = WorldMap::Load(ONDRELL_MAP_FILE, &error);
-        QVERIFY2(map_.has_value(), error.c_str());
-        TheApp().map = &*map_;
+        QVERIFY(map_.Load());
     }
-    void cleanupTestCase() { TheApp().map = nullptr; }
     void init() {
         dialogs_ = RecordingDialogs();
         dialogs_.onExec = [this](QDialog &dialog) {

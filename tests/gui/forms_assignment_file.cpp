@@ -49,7 +49,7 @@ class AssignmentFileTest : public QObject {
     std::deque<FillRequest> fills_;
     QString validationCaption_;
     QString validationText_;
-    std::optional<WorldMap> map_;
+    FormsMap map_;
     QTemporaryDir dir_;
 
     // The fill-range dialog answers the next queued request; the error list is read and closed.
@@ -133,12 +133,8 @@ class AssignmentFileTest : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        std::string error;
-        map_ = WorldMap::Load(ONDRELL_MAP_FILE, &error);
-        QVERIFY2(map_.has_value(), error.c_str());
-        TheApp().map = &*map_;
+        QVERIFY(map_.Load());
     }
-    void cleanupTestCase() { TheApp().map = nullptr; }
     void init() {
         dialogs_ = RecordingDialogs();
         dialogs_.onExec = [this](QDialog &dialog) { return OnExec(dialog); };

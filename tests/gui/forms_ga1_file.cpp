@@ -57,7 +57,7 @@ class Ga1FormTest : public QObject {
     QStringList contourShown_; // the coordinate list of the last contour window
     QString contourTitle_;
     int contourCrossings_ = 0;
-    std::optional<WorldMap> map_;
+    FormsMap map_;
     QTemporaryDir dir_;
 
     void ExpectMessage(const char *title, const char *text, MsgIcon icon = MsgIcon::None) {
@@ -130,12 +130,8 @@ class Ga1FormTest : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
-        std::string error;
-        map_ = WorldMap::Load(ONDRELL_MAP_FILE, &error);
-        QVERIFY2(map_.has_value(), error.c_str());
-        TheApp().map = &*map_;
+        QVERIFY(map_.Load());
     }
-    void cleanupTestCase() { TheApp().map = nullptr; }
     void init() {
         dialogs_ = RecordingDialogs();
         dialogs_.onExec = [this](QDialog &dialog) {

@@ -6,6 +6,8 @@
 #include "forms/dialogs_recorder.h"
 #include "forms/notice_form.h"
 
+#include "app/app_state.h"
+#include "geo/world_map.h"
 #include "util/program_id.h"
 #include "util/user_name.h"
 
@@ -18,6 +20,8 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QTest>
+
+#include <optional>
 
 namespace ondrell::testing {
 
@@ -145,5 +149,22 @@ inline int ToolValidate(const QString &path, QByteArray *output = nullptr) {
         *output = tool.readAllStandardOutput() + tool.readAllStandardError();
     return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
+
+// The real map, installed for the forms of a test program while it lives.
+class FormsMap {
+  public:
+    bool Load() {
+        std::string error;
+        map_ = WorldMap::Load(ONDRELL_MAP_FILE, &error);
+        if (!map_)
+            qWarning("%s", error.c_str());
+        TheApp().map = map_ ? &*map_ : nullptr;
+        return map_.has_value();
+    }
+    ~FormsMap() { TheApp().map = nullptr; }
+
+  private:
+    std::optional<WorldMap> map_;
+};
 
 } // namespace ondrell::testing
