@@ -3,11 +3,14 @@
 // states and list items. Given a form's behaviour it runs the rules as the live form does: a
 // written text fires the Change and Accept rules, a chosen option its Choose rules, and Pick,
 // Click, Leave and SelectItem are fired by the test. Every message a rule shows is recorded.
+// Filling steps as text ("set C v", "check C", "uncheck C", "hide C", "items C a|b") serve case tables.
 
 #include "forms/rules/form_rules.h"
+#include "notice/notice_types.h"
 
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -165,5 +168,48 @@ class FakeForm : public FormControls, public FormPrompts {
 
     const FormBehaviour *behaviour_ = nullptr;
 };
+
+inline std::vector<std::string> SplitOn(std::string_view text, char by) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t at = text.find(by, start);
+        parts.emplace_back(text.substr(start, at - start));
+        if (at == std::string_view::npos)
+            return parts;
+        start = at + 1;
+    }
+}
+
+// The steps that fill a form without running rules; false for any other verb.
+inline bool FillStep(FakeForm &f, std::string_view verb, const std::string &c, const std::string &value) {
+    if (verb == "set")
+        f.Set(c, value);
+    else if (verb == "check" || verb == "uncheck")
+        f.controls[c].checked = verb == "check";
+    else if (verb == "hide")
+        f.Hide(c);
+    else if (verb == "items")
+        f.SetListItems(c, value.empty() ? std::vector<std::string>{} : SplitOn(value, '|'));
+    else
+        return false;
+    return true;
+}
+
+// Splits "verb names value" and runs `each(verb, name, value)` for every name.
+template <typename Each> void ForEachName(const std::string &step, Each each) {
+    const std::size_t a = step.find(' '), b = a == std::string::npos ? a : step.find(' ', a + 1);
+    const std::string verb = step.substr(0, a);
+    const std::string names = a == std::string::npos ? "" : step.substr(a + 1, b - a - 1);
+    const std::string value = b == std::string::npos ? "" : step.substr(b + 1);
+    for (const std::string &c : SplitOn(names, ','))
+        each(verb, c, value);
+}
+
+inline FormKind KindNamed(std::string_view type) {
+    for (const auto &d : NoticeTypes())
+        if (d.type == type)
+            return d.kind;
+    throw std::invalid_argument("no form " + std::string(type));
+}
 
 } // namespace ondrell::testing
