@@ -13,6 +13,7 @@
 #include "notice/file_format.h"
 #include "notice/file_sink.h"
 #include "notice/notice_writer.h"
+#include "notice/text_check.h"
 #include "refdata/area_codes.h"
 #include "refdata/frequencies.h"
 #include "util/user_name.h"
@@ -365,6 +366,14 @@ bool NoticeForm::FileFailed() {
 }
 
 bool NoticeForm::WriteNotice(const NoticeRecord &record) {
+    // A pasted control character or a letter Windows-1252 lacks would make the file unreadable or
+    // the write fail: refuse it before the file is touched, naming the field.
+    if (const std::string unwritable = CheckNoticeText(record); !unwritable.empty()) {
+        saveRefused_ = true;
+        AppDialogs().Message(this, QStringLiteral("Cannot save the notice"), Q(unwritable),
+                             MsgIcon::Critical);
+        return false;
+    }
     if (!file_->IsOpen()) {
         const std::string typed = controls_.Text(ctl::Txt_Filename);
         const QString path = typed.empty() ? ProposedFileName() : Q(typed);

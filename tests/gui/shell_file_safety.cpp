@@ -150,6 +150,27 @@ class ShellFileSafety : public QObject {
         QCOMPARE(NoticesIn(path), QList<int>({1}));
     }
 
+    // Pasted text the file cannot hold is refused before the file is touched, naming the field.
+    void textTheFileCannotHoldIsRefusedAndKept() {
+        const QString path = dir.filePath("text.txt");
+        auto form = Tb3(path);
+        for (const QString &bad : {QStringLiteral("T\u0001"), QStringLiteral("T\u0141")}) {
+            dialogs.Clear();
+            FillTb3(*form, bad);
+            QVERIFY(!form->SaveNextClicked());
+            QCOMPARE(dialogs.MessageTitles(), QStringList({"Cannot save the notice"}));
+            QVERIFY2(dialogs.LastMessage()->text.contains(QStringLiteral("t_trg_adm_ref_id")),
+                     qPrintable(dialogs.LastMessage()->text));
+            QVERIFY(form->saveRefused());
+            QVERIFY(!QFile::exists(path));
+            QCOMPARE(Control<QLineEdit>(*form, "Txt_TrgAdmRefID")->text(), bad);
+        }
+        FillTb3(*form, QStringLiteral("T1"));
+        QVERIFY(form->SaveNextClicked());
+        form->FinishClicked();
+        QCOMPARE(NoticesIn(path), QList<int>({1}));
+    }
+
     void aFullDiskKeepsTheNoticeAndTheRetrySavesIt() {
         const QString path = dir.filePath("full.txt");
         auto form = Tb3(path);
