@@ -48,7 +48,8 @@ inline std::string *TextField(NoticeRecord &r, std::string_view key) {
             FIELD(t_beam_tilt_angle), FIELD(t_addr_code), FIELD(t_op_agcy), FIELD(t_d_expiry), FIELD(t_d_inuse),
             FIELD(t_date_rcv), FIELD(t_freq_assgn), FIELD(t_trg_freq_assgn), FIELD(t_hgt_agl), FIELD(t_eff_hgtmax),
             FIELD(t_erp_h_dbw), FIELD(t_erp_v_dbw), FIELD(t_polar), FIELD(t_ant_dir), FIELD(t_site_name),
-            FIELD(t_site_alt), FIELD(t_op_hh_fr), FIELD(t_op_hh_to), FIELD(t_remarks), FIELD(t_int_remarks)};
+            FIELD(t_site_alt), FIELD(t_op_hh_fr), FIELD(t_op_hh_to), FIELD(t_remarks), FIELD(t_int_remarks),
+            FIELD(captured_on), FIELD(captured_by)};
     }();
     static const auto planning = [] {
         using Group = PlanningGroup;
@@ -72,6 +73,8 @@ inline std::string *TextField(NoticeRecord &r, std::string_view key) {
         return &r.sub_area.t_contour_id;
     if (key == "t_nb_test_pts")
         return &r.sub_area.t_nb_test_pts;
+    if (key == "sub.captured_on")
+        return &r.sub_area.captured_on;
     return nullptr;
 }
 #undef FIELD
@@ -191,6 +194,43 @@ inline void Apply(NoticeRecord &r, std::string_view changes) {
         const std::size_t eq = item.find('=');
         Set(r, item.substr(start, eq - start), eq == std::string::npos ? "" : item.substr(eq + 1));
     }
+}
+
+// A key's value as Set takes it: positions "deg,hemi,min,sec", coord[i] "adm,role", point[i]
+// "long,lat" ("" when not given), flags 0 or 1, an antenna entry its value ("" when not given); plus
+// coord.entries and points (the number of slots) and eff_hgt.any, attn_h.any, attn_v.any.
+inline std::string Get(const NoticeRecord &record, const std::string &key) {
+    NoticeRecord &r = const_cast<NoticeRecord &>(record); // the look-ups below only read
+    const std::size_t open = key.find('[');
+    const std::string base = key.substr(0, std::min(open, key.find('.')));
+    const int i = open == std::string::npos ? -1 : std::stoi(key.substr(open + 1));
+    if (const std::string *text = TextField(r, key))
+        return *text;
+    if (const bool *flag = FlagField(r, key))
+        return *flag ? "1" : "0";
+    if (const Coordinate *c = Position(r, key))
+        return c->deg + "," + c->hemi + "," + c->min + "," + c->sec;
+    if (key == "coord.count")
+        return std::to_string(r.coord.count);
+    if (key == "coord.entries")
+        return std::to_string(r.coord.entries.size());
+    if (base == "coord" && i >= 0)
+        return r.coord.entries.at(i).adm + "," + r.coord.entries.at(i).role;
+    if (key == "points")
+        return std::to_string(r.sub_area.test_points.size());
+    if (base == "point" && i >= 0) {
+        const TestPoint &p = r.sub_area.test_points.at(i);
+        return p.given ? p.t_long + "," + p.t_lat : "";
+    }
+    if (base == "t_contour_id" && i >= 0)
+        return r.planning.allotment.t_contour_id.at(i);
+    if (const AntennaTable *table = Antenna(r, base)) {
+        if (key.ends_with(".any"))
+            return table->AnyGiven() ? "1" : "0";
+        const AntennaEntry &e = table->entries.at(i);
+        return e.given ? e.value : "";
+    }
+    throw std::invalid_argument("no record key " + key);
 }
 
 // A named notice of notices.tsv, or a notice of that type when the name is none of them.
