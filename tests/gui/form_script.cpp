@@ -77,6 +77,13 @@ void Same(const QString &actual, const QString &expected, const QString &what = 
     Check(actual == expected, what + (what.isEmpty() ? "" : ": ") + Q(actual) + " instead of " + Q(expected));
 }
 
+QString Shown(const QString &step, const QStringList &args) {
+    QString text = step;
+    for (const QString &a : args)
+        text += ' ' + (a.isEmpty() || a.contains(' ') ? Q(a) : a);
+    return text;
+}
+
 QStringList Tokens(const QString &line, int number) {
     QStringList tokens;
     for (int i = 0; i < line.size();) {
@@ -158,6 +165,7 @@ class Scenario {
             if (line.isEmpty() || line.startsWith('#'))
                 continue;
             const QString here = where + QStringLiteral("%1:%2: ").arg(file).arg(n + 1);
+            QString shown = line; // with the include's arguments put in
             try {
                 QStringList t = Tokens(line, n + 1);
                 for (QString &s : t) {
@@ -168,12 +176,13 @@ class Scenario {
                     s.replace("$ADMS", QString::number(AdministrationCodes().size()));
                 }
                 const QString step = t.takeFirst();
+                shown = params.isEmpty() ? line : Shown(step, t);
                 if (step == QLatin1String("include"))
-                    Run(t.takeFirst() + ".steps", t, here + line + " > ");
+                    Run(t.takeFirst() + ".steps", t, here + shown + " > ");
                 else
                     Step(step, t);
             } catch (const Failed &f) {
-                throw Failed{f.what.startsWith(here) ? f.what : here + line + ": " + f.what};
+                throw Failed{f.what.startsWith(here) ? f.what : here + shown + ": " + f.what};
             }
         }
     }
@@ -270,7 +279,7 @@ class Scenario {
 
     // The next recorded event, waited for a while since leave checks report one turn later.
     const RecordingDialogs::Shown &Next(Kind kind, const char *what) {
-        for (int waited = 0; dialogs_.shown.size() <= seen_ && waited < 2000; waited += 10)
+        for (int waited = 0; dialogs_.shown.size() <= seen_ && waited < 5000; waited += 10)
             QTest::qWait(10);
         Check(dialogs_.shown.size() > seen_, QStringLiteral("no %1 came").arg(what));
         const auto &e = dialogs_.shown[seen_++];
@@ -584,7 +593,7 @@ class Scenario {
              {1,
               [&] {
                   QWidget *w = Ctl(a[0]);
-                  for (int waited = 0; QApplication::focusWidget() != w && waited < 2000; waited += 10)
+                  for (int waited = 0; QApplication::focusWidget() != w && waited < 5000; waited += 10)
                       QTest::qWait(10);
                   Check(QApplication::focusWidget() == w,
                         "the focus is on " + (QApplication::focusWidget()
