@@ -14,7 +14,7 @@ namespace {
 
 using cases::Flag;
 using cases::Number;
-using Out = std::vector<std::string>;
+using cases::Out;
 
 std::string Optional(const std::optional<std::string> &text) {
     return text ? *text : "-";
@@ -55,95 +55,45 @@ Out Time(bool (*check)(std::string_view, std::string &), const std::string &text
     return {Flag(valid), explanation};
 }
 
+// clang-format off
 const cases::Adapters kFunctions = {
-    {"Hemisphere",
-     {1,
-      [](auto &r) {
-          return Out{Flag(IsEastWest(r[1])), Flag(IsNorthSouth(r[1]))};
-      }}},
+    {"Hemisphere", {1, [](auto &r) { return Out{Flag(IsEastWest(r[1])), Flag(IsNorthSouth(r[1]))}; }}},
     {"PadLeft3", {1, [](auto &r) { return Out{PadLeft3(r[1])}; }}},
-    {"Longitude",
-     {1,
-      [](auto &r) {
-          return Out{LongitudeDegrees(r[1]), LongitudeMinutes(r[1]), LongitudeSeconds(r[1]),
-                     LongitudeHemisphere(r[1])};
-      }}},
-    {"Latitude",
-     {1,
-      [](auto &r) {
-          return Out{LatitudeDegrees(r[1]), LatitudeMinutes(r[1]), LatitudeSeconds(r[1]),
-                     LatitudeHemisphere(r[1])};
-      }}},
+    {"Longitude", {1, [](auto &r) { return Out{LongitudeDegrees(r[1]), LongitudeMinutes(r[1]),
+                                               LongitudeSeconds(r[1]), LongitudeHemisphere(r[1])}; }}},
+    {"Latitude", {1, [](auto &r) { return Out{LatitudeDegrees(r[1]), LatitudeMinutes(r[1]), LatitudeSeconds(r[1]),
+                                              LatitudeHemisphere(r[1])}; }}},
     {"MapCoordText", {2, [](auto &r) { return Out{MapCoordText(r[1], r[2])}; }}},
     {"CalendarDate", {3, [](auto &r) { return Out{Flag(IsCalendarDate(r[1], r[2], r[3]))}; }}},
     {"StartTime", {1, [](auto &r) { return Time(CheckHhmm, r[1]); }}},
     {"StopTime", {1, [](auto &r) { return Time(CheckHhmmStop, r[1]); }}},
     {"Leading", {1, [](auto &r) { return Out{Number(ReadLeadingNumber(r[1]))}; }}},
-    {"IsNumber",
-     {1,
-      [](auto &r) {
-          return Out{Flag(IsNumber(r[1])), Flag(IsWholeNumberForm(r[1]))};
-      }}},
-    {"Parse",
-     {1,
-      [](auto &r) {
-          const auto n = ParseNumber(r[1]);
-          return Out{n ? Number(*n) : "-"};
-      }}},
+    {"IsNumber", {1, [](auto &r) { return Out{Flag(IsNumber(r[1])), Flag(IsWholeNumberForm(r[1]))}; }}},
+    {"Parse", {1, [](auto &r) { const auto n = ParseNumber(r[1]); return Out{n ? Number(*n) : "-"}; }}},
     {"RoundHalfEven", {1, [](auto &r) { return Out{Number(RoundHalfEven(cases::ToNumber(r[1])))}; }}},
-    {"DatePart",
-     {1,
-      [](auto &r) {
-          const auto n = DatePartValue(r[1]);
-          return Out{n ? std::to_string(*n) : "-"};
-      }}},
-    {"Leave",
-     {3,
-      [](auto &r) {
-          const Verdict v = Leave(r[1], r[2], r[3]);
-          return Messages(v, {Flag(v.accepted)}, true, false);
-      }}},
-    {"Code",
-     {3,
-      [](auto &r) {
-          const Verdict v = Leave(r[1], r[2], r[3]);
-          return Out{Flag(v.accepted), Optional(v.replacement), Flag(v.clearsUntouched)};
-      }}},
-    {"Date",
-     {3,
-      [](auto &r) {
-          const Verdict v = Leave(r[1], r[2], "", r[3]);
-          return Messages(v, {Flag(v.accepted), Flag(v.beep)}, true, true);
-      }}},
-    {"Part", // a date part of the GS1 form's expiry date, alone
-     {2,
-      [](auto &r) {
-          const Verdict v = Leave("GS1AssignFrmGE06", r[1], r[2]);
-          return Messages(v, {Flag(v.accepted), Flag(v.beep)}, false, false);
-      }}},
-    {"Key",
-     {3,
-      [](auto &r) {
-          const auto key = FilterFieldKey(r[1], r[2], std::stoul(r[3], nullptr, 16));
-          std::ostringstream hex;
-          hex << std::hex << (key ? std::uint32_t(*key) : 0);
-          return Out{hex.str()};
-      }}},
+    {"DatePart", {1, [](auto &r) { const auto n = DatePartValue(r[1]); return Out{n ? std::to_string(*n) : "-"}; }}},
+    {"Leave", {3, [](auto &r) {
+        const Verdict v = Leave(r[1], r[2], r[3]);
+        return Messages(v, {Flag(v.accepted)}, true, false); }}},
+    {"Code", {3, [](auto &r) {
+        const Verdict v = Leave(r[1], r[2], r[3]);
+        return Out{Flag(v.accepted), Optional(v.replacement), Flag(v.clearsUntouched)}; }}},
+    {"Date", {3, [](auto &r) {
+        const Verdict v = Leave(r[1], r[2], "", r[3]);
+        return Messages(v, {Flag(v.accepted), Flag(v.beep)}, true, true); }}},
+    // a date part of the GS1 form's expiry date, alone
+    {"Part", {2, [](auto &r) {
+        const Verdict v = Leave("GS1AssignFrmGE06", r[1], r[2]);
+        return Messages(v, {Flag(v.accepted), Flag(v.beep)}, false, false); }}},
+    {"Key", {3, [](auto &r) {
+        const auto key = FilterFieldKey(r[1], r[2], std::stoul(r[3], nullptr, 16));
+        std::ostringstream hex;
+        hex << std::hex << (key ? std::uint32_t(*key) : 0);
+        return Out{hex.str()}; }}},
 };
-
-class CheckTable : public ::testing::TestWithParam<cases::Row> {};
-TEST_P(CheckTable, GivesTheTabledResults) {
-    const auto &row = GetParam();
-    cases::ExpectRow(row, kFunctions);
-}
-INSTANTIATE_TEST_SUITE_P(Coordinates, CheckTable,
-                         ::testing::ValuesIn(cases::Load("checks/data/coordinates.tsv")), cases::Name);
-INSTANTIATE_TEST_SUITE_P(DatesTimes, CheckTable,
-                         ::testing::ValuesIn(cases::Load("checks/data/dates_times.tsv")), cases::Name);
-INSTANTIATE_TEST_SUITE_P(Numbers, CheckTable, ::testing::ValuesIn(cases::Load("checks/data/numbers.tsv")),
-                         cases::Name);
-INSTANTIATE_TEST_SUITE_P(FieldChecks, CheckTable,
-                         ::testing::ValuesIn(cases::Load("checks/data/field_checks.tsv")), cases::Name);
+// clang-format on
+ONDRELL_CASE_TABLES(CheckTable, kFunctions, "checks/data/coordinates.tsv", "checks/data/dates_times.tsv",
+                    "checks/data/numbers.tsv", "checks/data/field_checks.tsv");
 
 // Leaving any checked field empty: only the operating agency refuses, nothing is rewritten.
 TEST(FieldChecks, EmptyPassesEveryLeaveCheckButTheOperatingAgency) {

@@ -11,7 +11,7 @@
 namespace ondrell {
 namespace {
 
-using Out = std::vector<std::string>;
+using cases::Out;
 using record_text::Make;
 
 std::string ParseError(const std::string &text) {
@@ -21,6 +21,7 @@ std::string ParseError(const std::string &text) {
     return error;
 }
 
+// clang-format off
 const cases::Adapters kFunctions = {
     {"Line", {2, [](auto &r) { return Out{FormatLine(r[1], r[2])}; }}},
     {"Section", {2, [](auto &r) { return Out{FormatSection(r[1], r[2])}; }}},
@@ -33,24 +34,15 @@ const cases::Adapters kFunctions = {
     {"Notice", {3, [](auto &r) { return Out{FormatNotice(Make(r[1], r[2]), std::stoi(r[3]))}; }}},
     {"AnyNotice", {3, [](auto &r) { return Out{FormatAnyNotice(Make(r[1], r[2]), std::stoi(r[3]))}; }}},
     {"TextCheck", {2, [](auto &r) { return Out{CheckNoticeText(Make(r[1], r[2]))}; }}},
-    {"Has", // whether the text written holds a piece
-     {4,
-      [](auto &r) {
-          const NoticeRecord n = Make(r[2], r[3]);
-          const std::string text = r[1] == "SubArea" ? FormatSubAreaNotice(n, 1) : FormatNotice(n, 1);
-          return Out{cases::Flag(text.find(r[4]) != std::string::npos)};
-      }}},
+    // whether the text written holds a piece
+    {"Has", {4, [](auto &r) {
+        const NoticeRecord n = Make(r[2], r[3]);
+        const std::string text = r[1] == "SubArea" ? FormatSubAreaNotice(n, 1) : FormatNotice(n, 1);
+        return Out{cases::Flag(text.find(r[4]) != std::string::npos)}; }}},
     {"ParseError", {1, [](auto &r) { return Out{ParseError(r[1])}; }}},
 };
-
-class NoticeTable : public ::testing::TestWithParam<cases::Row> {};
-TEST_P(NoticeTable, GivesTheTabledResults) {
-    cases::ExpectRow(GetParam(), kFunctions);
-}
-INSTANTIATE_TEST_SUITE_P(Writer, NoticeTable, ::testing::ValuesIn(cases::Load("notice/data/writer.tsv")),
-                         cases::Name);
-INSTANTIATE_TEST_SUITE_P(Reader, NoticeTable,
-                         ::testing::ValuesIn(cases::Load("notice/data/reader_errors.tsv")), cases::Name);
+// clang-format on
+ONDRELL_CASE_TABLES(NoticeTable, kFunctions, "notice/data/writer.tsv", "notice/data/reader_errors.tsv");
 
 } // namespace
 } // namespace ondrell

@@ -10,26 +10,18 @@ namespace ondrell {
 namespace {
 
 using cases::Flag;
-using Out = std::vector<std::string>;
+using cases::Out;
 
+// clang-format off
 const cases::Adapters kFunctions = {
     {"IsAdministration", {1, [](auto &r) { return Out{Flag(IsAdministration(r[1]))}; }}},
     {"CanNotifyFor", {2, [](auto &r) { return Out{Flag(CanNotifyFor(r[1], r[2]))}; }}},
-    {"Band3",
-     {1,
-      [](auto &r) {
-          return Out{Flag(InBand3Group7MHz(r[1])), Flag(InBand3Group8MHzA(r[1])),
-                     Flag(InBand3Group8MHzB(r[1])), Flag(InBand3Group8MHzC(r[1]))};
-      }}},
+    {"Band3", {1, [](auto &r) { return Out{Flag(InBand3Group7MHz(r[1])), Flag(InBand3Group8MHzA(r[1])),
+                                           Flag(InBand3Group8MHzB(r[1])), Flag(InBand3Group8MHzC(r[1]))}; }}},
     {"Decimal", {1, [](auto &r) { return Out{ShortestDecimalText(std::stof(r[1]))}; }}},
 };
-
-class RefdataTable : public ::testing::TestWithParam<cases::Row> {};
-TEST_P(RefdataTable, GivesTheTabledResults) {
-    cases::ExpectRow(GetParam(), kFunctions);
-}
-INSTANTIATE_TEST_SUITE_P(Refdata, RefdataTable, ::testing::ValuesIn(cases::Load("refdata/data/refdata.tsv")),
-                         cases::Name);
+// clang-format on
+ONDRELL_CASE_TABLES(RefdataTable, kFunctions, "refdata/data/refdata.tsv");
 
 std::vector<std::string> Copy(std::span<const std::string_view> list) {
     return {list.begin(), list.end()};

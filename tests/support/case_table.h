@@ -34,6 +34,8 @@ inline double ToNumber(const std::string &cell) {
     return std::stod(cell);
 }
 
+using Out = std::vector<std::string>;
+
 struct Adapter {
     int inputs; // cells after the function name
     std::function<std::vector<std::string>(const Row &)> run;
@@ -59,4 +61,22 @@ inline void ExpectRow(const Row &row, const Adapters &adapters) {
     }
 }
 
+// Every row of the tables, in order.
+inline std::vector<Row> LoadAll(std::initializer_list<std::string> tables) {
+    std::vector<Row> rows;
+    for (const auto &table : tables)
+        for (auto &row : Load(table))
+            rows.push_back(std::move(row));
+    return rows;
+}
+
 } // namespace ondrell::cases
+
+// A parameterised suite that runs every row of the tables through the adapters.
+#define ONDRELL_CASE_TABLES(suite, adapters, ...)                                                            \
+    struct suite : ::testing::TestWithParam<::ondrell::cases::Row> {};                                       \
+    TEST_P(suite, GivesTheTabledResults) {                                                                   \
+        ::ondrell::cases::ExpectRow(GetParam(), adapters);                                                   \
+    }                                                                                                        \
+    INSTANTIATE_TEST_SUITE_P(Tables, suite, ::testing::ValuesIn(::ondrell::cases::LoadAll({__VA_ARGS__})),   \
+                             ::ondrell::cases::Name)

@@ -11,34 +11,24 @@
 namespace ondrell {
 namespace {
 
-using Out = std::vector<std::string>;
+using cases::Out;
 
+// clang-format off
 const cases::Adapters kFunctions = {
     {"DMY", {2, [](auto &r) { return Out{FormatDateDMY(r[1], r[2])}; }}},
     {"DMYLocale", {1, [](auto &r) { return Out{FormatDateDMY(r[1])}; }}},
     {"Separator", {1, [](auto &r) { return Out{DateSeparatorOfFormat(r[1])}; }}},
-    {"Split",
-     {1,
-      [](auto &r) {
-          std::string text = r[1], y = "keep", m = "keep", d = "keep";
-          SplitDateDMY(text, y, m, d);
-          return Out{text, y, m, d};
-      }}},
+    {"Split", {1, [](auto &r) {
+        std::string text = r[1], y = "keep", m = "keep", d = "keep";
+        SplitDateDMY(text, y, m, d);
+        return Out{text, y, m, d}; }}},
     {"UserName", {1, [](auto &r) { return Out{ShortUserName(r[1])}; }}},
-    {"Dms",
-     {3,
-      [](auto &r) {
-          return Out{cases::Number(DmsToDecimal(std::int16_t(std::stoi(r[1])), std::int16_t(std::stoi(r[2])),
-                                                std::int16_t(std::stoi(r[3]))))};
-      }}},
+    {"Dms", {3, [](auto &r) {
+        const auto part = [&](int i) { return std::int16_t(std::stoi(r[i])); };
+        return Out{cases::Number(DmsToDecimal(part(1), part(2), part(3)))}; }}},
 };
-
-class UtilTable : public ::testing::TestWithParam<cases::Row> {};
-TEST_P(UtilTable, GivesTheTabledResults) {
-    cases::ExpectRow(GetParam(), kFunctions);
-}
-INSTANTIATE_TEST_SUITE_P(Util, UtilTable, ::testing::ValuesIn(cases::Load("util/data/util.tsv")),
-                         cases::Name);
+// clang-format on
+ONDRELL_CASE_TABLES(UtilTable, kFunctions, "util/data/util.tsv");
 
 TEST(Environment, ShortUserNameAndDateSeparatorOfThisMachine) {
     const std::string current = CurrentUserName();

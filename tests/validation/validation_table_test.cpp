@@ -19,7 +19,7 @@ namespace ondrell {
 namespace {
 
 using cases::Flag;
-using Out = std::vector<std::string>;
+using cases::Out;
 using record_text::Make;
 using namespace std::chrono;
 
@@ -108,143 +108,78 @@ fake::FakeMap ScriptedMap(const std::string &script) {
     return map;
 }
 
+CarryColumn ColumnNamed(const std::string &name) {
+    return name == "Assignment"  ? CarryColumn::Assignment
+           : name == "Allotment" ? CarryColumn::Allotment
+           : name == "SubArea"   ? CarryColumn::SubArea
+                                 : CarryColumn::Administrative;
+}
+
+// clang-format off
 const cases::Adapters kRules = {
-    {"Mandatory",
-     {2,
-      [](auto &r) {
-          return RunRule(r, [](auto &n, auto &e) { return ValidateNoticeMandatory(n, e, ""); });
-      }}},
-    {"Values",
-     {2,
-      [](auto &r) {
-          return RunRule(r, [](auto &n, auto &e) { return value_rules::ValidateValues(n, e, "", kToday); });
-      }}},
-    {"EffHeight",
-     {2,
-      [](auto &r) {
-          return RunRule(r, [](auto &n, auto &e) { return ValidateEffectiveHeightPattern(n, e, ""); });
-      }}},
-    {"Attenuation",
-     {2,
-      [](auto &r) {
-          return RunRule(r, [](auto &n, auto &e) { return ValidateAttenuationPatterns(n, e, ""); });
-      }}},
-    {"NotCarried",
-     {3,
-      [](auto &r) {
-          const CarryColumn column = r[3] == "Assignment"  ? CarryColumn::Assignment
-                                     : r[3] == "Allotment" ? CarryColumn::Allotment
-                                     : r[3] == "SubArea"   ? CarryColumn::SubArea
-                                                           : CarryColumn::Administrative;
-          std::string errors;
-          FindingSink sink(errors, "");
-          ReportItemsNotCarried(Make(r[1], r[2]), column, sink);
-          return Findings(errors, sink.ok());
-      }}},
-    {"Geo",
-     {3,
-      [](auto &r) {
-          const fake::FakeMap map = ScriptedMap(r[3]);
-          NoticeRecord record = Make(r[1], r[2]);
-          std::string errors, polygons;
-          const bool ok = ValidateGeography(record, errors, "", map);
-          for (const auto &p : map.polygons)
-              polygons += (polygons.empty() ? "" : " ") + std::to_string(p.size()) +
-                          (p.front() == p.back() ? "" : "open");
-          Out out = Findings(errors, ok);
-          out.insert(out.begin(), polygons.empty() ? "-" : polygons);
-          return out;
-      }}},
-    {"Validate",
-     {2,
-      [](auto &r) {
-          NoticeRecord record = Make(r[1], r[2]);
-          const ValidationOutcome outcome = ValidateNotice(record, nullptr);
-          return Out{Flag(outcome.receivable), outcome.caption, outcome.text};
-      }}},
-    {"Given",
-     {2,
-      [](auto &r) {
-          const NoticeRecord n = Make(r[1], r[2]);
-          return Out{Flag(PatternGiven(n, AntennaPattern::EffectiveHeight)),
-                     Flag(PatternGiven(n, AntennaPattern::AttenuationV)),
-                     Flag(PatternGiven(n, AntennaPattern::AttenuationH))};
-      }}},
-    {"Complete",
-     {3,
-      [](auto &r) {
-          std::string message = "stale";
-          const bool ok = PatternComplete(Make(r[1], r[2]), PatternNamed(r[3]), message);
-          return Out{Flag(ok), message};
-      }}},
-    {"Tdab",
-     {1,
-      [](auto &r) {
-          std::string message = "x";
-          const bool ok = CheckTdabFrequency(r[1], message);
-          return Out{Flag(ok), message};
-      }}},
-    {"Dvbt",
-     {2,
-      [](auto &r) {
-          std::string message;
-          const bool ok = CheckDvbtFrequency(r[1], r[2], message);
-          return Out{Flag(ok), message};
-      }}},
-    {"PlanEntry",
-     {5,
-      [](auto &r) {
-          std::string messages = "before\r\n";
-          const bool broken = AssignmentPlanEntryBroken(r[1], r[2], r[3], r[4], r[5], messages);
-          EXPECT_TRUE(messages.starts_with("before\r\n"));
-          return Out{Flag(broken), messages.substr(8)};
-      }}},
-    {"AllotmentPlanEntry",
-     {2,
-      [](auto &r) {
-          std::string messages;
-          const bool broken = AllotmentPlanEntryBroken(r[1], r[2], messages);
-          return Out{Flag(broken), messages};
-      }}},
+    {"Mandatory", {2, [](auto &r) {
+        return RunRule(r, [](auto &n, auto &e) { return ValidateNoticeMandatory(n, e, ""); }); }}},
+    {"Values", {2, [](auto &r) {
+        return RunRule(r, [](auto &n, auto &e) { return value_rules::ValidateValues(n, e, "", kToday); }); }}},
+    {"EffHeight", {2, [](auto &r) {
+        return RunRule(r, [](auto &n, auto &e) { return ValidateEffectiveHeightPattern(n, e, ""); }); }}},
+    {"Attenuation", {2, [](auto &r) {
+        return RunRule(r, [](auto &n, auto &e) { return ValidateAttenuationPatterns(n, e, ""); }); }}},
+    {"NotCarried", {3, [](auto &r) {
+        std::string errors;
+        FindingSink sink(errors, "");
+        ReportItemsNotCarried(Make(r[1], r[2]), ColumnNamed(r[3]), sink);
+        return Findings(errors, sink.ok()); }}},
+    {"Geo", {3, [](auto &r) {
+        const fake::FakeMap map = ScriptedMap(r[3]);
+        NoticeRecord record = Make(r[1], r[2]);
+        std::string errors, polygons;
+        const bool ok = ValidateGeography(record, errors, "", map);
+        for (const auto &p : map.polygons)
+            polygons += (polygons.empty() ? "" : " ") + std::to_string(p.size())
+                        + (p.front() == p.back() ? "" : "open");
+        Out out = Findings(errors, ok);
+        out.insert(out.begin(), polygons.empty() ? "-" : polygons);
+        return out; }}},
+    {"Validate", {2, [](auto &r) {
+        NoticeRecord record = Make(r[1], r[2]);
+        const ValidationOutcome outcome = ValidateNotice(record, nullptr);
+        return Out{Flag(outcome.receivable), outcome.caption, outcome.text}; }}},
+    {"Given", {2, [](auto &r) {
+        const NoticeRecord n = Make(r[1], r[2]);
+        const auto given = [&](AntennaPattern p) { return Flag(PatternGiven(n, p)); };
+        return Out{given(AntennaPattern::EffectiveHeight), given(AntennaPattern::AttenuationV),
+                   given(AntennaPattern::AttenuationH)}; }}},
+    {"Complete", {3, [](auto &r) {
+        std::string message = "stale";
+        const bool ok = PatternComplete(Make(r[1], r[2]), PatternNamed(r[3]), message);
+        return Out{Flag(ok), message}; }}},
+    {"Tdab", {1, [](auto &r) { std::string m = "x"; bool ok = CheckTdabFrequency(r[1], m); return Out{Flag(ok), m}; }}},
+    {"Dvbt", {2, [](auto &r) { std::string m; bool ok = CheckDvbtFrequency(r[1], r[2], m); return Out{Flag(ok), m}; }}},
+    {"PlanEntry", {5, [](auto &r) {
+        std::string messages = "before\r\n";
+        const bool broken = AssignmentPlanEntryBroken(r[1], r[2], r[3], r[4], r[5], messages);
+        EXPECT_TRUE(messages.starts_with("before\r\n"));
+        return Out{Flag(broken), messages.substr(8)}; }}},
+    {"AllotmentPlanEntry", {2, [](auto &r) {
+        std::string messages;
+        const bool broken = AllotmentPlanEntryBroken(r[1], r[2], messages);
+        return Out{Flag(broken), messages}; }}},
     {"ItemNumber", {1, [](auto &r) { return Out{cases::Number(ReadItemNumber(r[1]))}; }}},
-    {"RecordDate",
-     {1,
-      [](auto &r) {
-          const auto d = ReadRecordDate(r[1]);
-          return Out{d ? DateText(*d) : "-"};
-      }}},
-    {"AddMonths",
-     {2, [](auto &r) { return Out{DateText(AddCalendarMonths(ReadDate(r[1]), std::stoi(r[2])))}; }}},
-    {"Judge",
-     {4,
-      [](auto &r) {
-          const auto verdict = JudgePointInCountry(r[1], NearList(r[2]), r[3], std::stoi(r[4]));
-          return Out{Flag(verdict.accepted), verdict.detail};
-      }}},
-    {"MapText",
-     {1,
-      [](auto &r) {
-          const auto p = ReadMapText(r[1]);
-          return p ? Out{cases::Number(p->lon), cases::Number(p->lat)} : Out{"-"};
-      }}},
+    {"RecordDate", {1, [](auto &r) { const auto d = ReadRecordDate(r[1]); return Out{d ? DateText(*d) : "-"}; }}},
+    {"AddMonths", {2, [](auto &r) { return Out{DateText(AddCalendarMonths(ReadDate(r[1]), std::stoi(r[2])))}; }}},
+    {"Judge", {4, [](auto &r) {
+        const auto verdict = JudgePointInCountry(r[1], NearList(r[2]), r[3], std::stoi(r[4]));
+        return Out{Flag(verdict.accepted), verdict.detail}; }}},
+    {"MapText", {1, [](auto &r) {
+        const auto p = ReadMapText(r[1]);
+        return p ? Out{cases::Number(p->lon), cases::Number(p->lat)} : Out{"-"}; }}},
     {"SignedLong", {1, [](auto &r) { return Out{Flag(IsSignedLongitudeText(r[1]))}; }}},
     {"SignedLat", {1, [](auto &r) { return Out{Flag(IsSignedLatitudeText(r[1]))}; }}},
 };
-
-class RuleTable : public ::testing::TestWithParam<cases::Row> {};
-TEST_P(RuleTable, GivesTheTabledResults) {
-    cases::ExpectRow(GetParam(), kRules);
-}
-INSTANTIATE_TEST_SUITE_P(Mandatory, RuleTable,
-                         ::testing::ValuesIn(cases::Load("validation/data/mandatory.tsv")), cases::Name);
-INSTANTIATE_TEST_SUITE_P(NotCarried, RuleTable,
-                         ::testing::ValuesIn(cases::Load("validation/data/not_carried.tsv")), cases::Name);
-INSTANTIATE_TEST_SUITE_P(Values, RuleTable, ::testing::ValuesIn(cases::Load("validation/data/values.tsv")),
-                         cases::Name);
-INSTANTIATE_TEST_SUITE_P(Pieces, RuleTable, ::testing::ValuesIn(cases::Load("validation/data/pieces.tsv")),
-                         cases::Name);
-INSTANTIATE_TEST_SUITE_P(Geography, RuleTable,
-                         ::testing::ValuesIn(cases::Load("validation/data/geography.tsv")), cases::Name);
+// clang-format on
+ONDRELL_CASE_TABLES(RuleTable, kRules, "validation/data/mandatory.tsv", "validation/data/not_carried.tsv",
+                    "validation/data/values.tsv", "validation/data/pieces.tsv", "validation/data/geography.tsv");
 
 } // namespace
 } // namespace ondrell
