@@ -4,7 +4,7 @@
 #include "notice/windows1252.h"
 
 #include "golden.h"
-#include "sample_records.h"
+#include "support/record_text.h"
 
 #include <gtest/gtest.h>
 
@@ -156,7 +156,7 @@ class FullDiskSink : public FileSink {
 // The user's side: Save/Next until it succeeds, freeing space after each "File Error". The file
 // must read back with exactly the notices reported saved, and match a file written without faults.
 TEST_F(FileSinkTest, EveryRetryAfterAFullDiskLeavesASoundFile) {
-    const std::vector<NoticeRecord> records = {samples::Gs1Article4(), samples::Tb5(), samples::Tb2()};
+    const std::vector<NoticeRecord> records = record_text::Notices({"Gs1Article4", "Tb5", "Tb2"});
     const FileHeaderInfo header{"08/05/2009", "09:05:07", "jdupont"};
     std::string whole;
     ASSERT_TRUE(Utf8ToWindows1252(FormatNoticeFile(header, records), whole));

@@ -1,10 +1,12 @@
 // The writer's pieces, whole notices, the text check and the reader's refusals against the case
 // tables in data/.
 
+#include "golden.h"
 #include "notice/file_format.h"
 #include "notice/notice_reader.h"
 #include "notice/notice_writer.h"
 #include "notice/text_check.h"
+#include "notice/windows1252.h"
 #include "support/case_table.h"
 #include "support/record_text.h"
 
@@ -40,6 +42,12 @@ const cases::Adapters kFunctions = {
         const std::string text = r[1] == "SubArea" ? FormatSubAreaNotice(n, 1) : FormatNotice(n, 1);
         return Out{cases::Flag(text.find(r[4]) != std::string::npos)}; }}},
     {"ParseError", {1, [](auto &r) { return Out{ParseError(r[1])}; }}},
+    // the exact bytes of a named notice as the sink writes it, against a golden file
+    {"Golden", {3, [](auto &r) {
+        std::string bytes;
+        EXPECT_TRUE(Utf8ToWindows1252(FormatAnyNotice(record_text::Named(r[2]), std::stoi(r[3])), bytes));
+        golden::ExpectMatches(r[1], bytes + "\r\n");
+        return Out{}; }}},
 };
 // clang-format on
 ONDRELL_CASE_TABLES(NoticeTable, kFunctions, "notice/data/writer.tsv", "notice/data/reader_errors.tsv");

@@ -3,7 +3,8 @@
 #include "notice/windows1252.h"
 
 #include "golden.h"
-#include "sample_records.h"
+#include "support/case_file.h"
+#include "support/record_text.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,16 @@ std::string ParseError(const std::string &bytes) {
     return error;
 }
 
+using record_text::Named;
+
+// The notices of every kind, as the golden files hold them (data/writer.tsv).
+std::vector<std::string> Kinds() {
+    std::vector<std::string> names;
+    for (const auto &row : cases::Load("notice/data/writer.tsv", "Golden"))
+        names.push_back(row[2]);
+    return names;
+}
+
 std::vector<NoticeRecord> Records(const NoticeFile &file) {
     std::vector<NoticeRecord> records;
     for (const auto &n : file.notices)
@@ -46,20 +57,12 @@ std::vector<NoticeRecord> Records(const NoticeFile &file) {
 // Writer -> reader -> writer gives the same bytes, each kind alone and after a first notice
 // (whose HEAD the later notices inherit).
 TEST(RoundTrip, EveryKindGivesTheSameBytes) {
-    const std::pair<const char *, NoticeRecord (*)()> kinds[] = {{"GS1", samples::Gs1Article4},
-                                                                 {"GT1", samples::Gt1Article5Modify},
-                                                                 {"GS2", samples::Gs2WithContours},
-                                                                 {"GA1", samples::Ga1WithPoints},
-                                                                 {"TB2", samples::Tb2},
-                                                                 {"TB3", samples::Tb3},
-                                                                 {"TB5", samples::Tb5},
-                                                                 {"GS1 as TB3", samples::Gs1MarkedTb3}};
-    for (const auto &[name, make] : kinds) {
+    for (const std::string &name : Kinds()) {
         for (bool afterFirst : {false, true}) {
             std::vector<NoticeRecord> records;
             if (afterFirst)
-                records.push_back(samples::Gs1Article4());
-            records.push_back(make());
+                records.push_back(Named("Gs1Article4"));
+            records.push_back(Named(name));
             if (afterFirst) // the file's HEAD applies to every notice
                 records.back().t_adm = records.front().t_adm,
                 records.back().planning.email_addr = "spectre@anfr.example";
@@ -94,14 +97,9 @@ TEST(RoundTrip, IrregularOutputsGiveTheSameBytes) {
 
 // The reader fills one record again and again: each must come out as a fresh reader makes it.
 TEST(Reader, EachNoticeOfAFileReadsAsIfAlone) {
-    const std::vector<NoticeRecord> kinds = {samples::Gs1Article4(),
-                                             samples::Gt1Article5Modify(),
-                                             samples::Gs2WithContours(),
-                                             samples::Ga1WithPoints(),
-                                             samples::Tb2(),
-                                             samples::Tb3(),
-                                             samples::Tb5(),
-                                             samples::Gs1Article4()};
+    std::vector<NoticeRecord> kinds;
+    for (const std::string &name : Kinds())
+        kinds.push_back(Named(name));
     const NoticeFile all = ParseOk(FileBytes(kinds));
     ASSERT_EQ(all.notices.size(), kinds.size());
     for (size_t i = 0; i < kinds.size(); ++i) {
@@ -141,8 +139,8 @@ TEST(Reader, RestoresTheRecordOfTheGoldenWholeFile) {
 
 // Values come back through the round trip above; these are the flags and slots it cannot see.
 TEST(Reader, RestoresFormsAndFlags) {
-    const NoticeFile file = ParseOk(FileBytes({samples::Gt1Article5Modify(), samples::Ga1WithPoints(),
-                                               samples::Tb2(), samples::Gs2WithContours()}));
+    const NoticeFile file = ParseOk(
+        FileBytes(record_text::Notices({"Gt1Article5Modify", "Ga1WithPoints", "Tb2", "Gs2WithContours"})));
     const NoticeRecord &gt1 = file.notices[0].record;
     EXPECT_TRUE(gt1.op_hours_given);
     EXPECT_TRUE(gt1.coord.present);
@@ -162,11 +160,11 @@ TEST(Reader, RestoresFormsAndFlags) {
 }
 
 TEST(Reader, AcceptsLfLinesAKeyOrderOfItsOwnAndAFileWithoutTail) {
-    std::string lf = FileBytes({samples::Gt1Article5Modify()});
+    std::string lf = FileBytes({Named("Gt1Article5Modify")});
     for (size_t at; (at = lf.find("\r\n")) != std::string::npos;)
         lf.erase(at, 1);
     const NoticeFile fromLf = ParseOk(lf);
-    EXPECT_EQ(FileBytes(Records(fromLf)), FileBytes({samples::Gt1Article5Modify()}));
+    EXPECT_EQ(FileBytes(Records(fromLf)), FileBytes({Named("Gt1Article5Modify")}));
 
     const std::string shuffled = "File captured on x\nProcessed by y\nProgram Id: z\n\n<NOTICE>\n"
                                  "t_action = ADD\nt_notice_type = TB5\nNotice No = 1\n</NOTICE>\n";
@@ -247,7 +245,7 @@ TEST(Reader, StreamsAHundredThousandNoticesFromAFile) {
             out << line << "\r\n";
         out << FormatHead("G", "") << "\r\n";
         for (int i = 1; i <= 100000; ++i)
-            out << FormatNotice(samples::Tb5(), i) << "\r\n";
+            out << FormatNotice(Named("Tb5"), i) << "\r\n";
         out << FormatTail(100000) << "\r\n";
     }
     NoticeFileReader reader;

@@ -3,7 +3,7 @@
 #include "notice/windows1252.h"
 
 #include "golden.h"
-#include "sample_records.h"
+#include "support/record_text.h"
 
 #include <gtest/gtest.h>
 
@@ -13,40 +13,6 @@
 namespace ondrell {
 namespace {
 
-// What the sink puts in the file for one piece.
-std::string AsWritten(const std::string &piece) {
-    std::string bytes;
-    EXPECT_TRUE(Utf8ToWindows1252(piece, bytes));
-    return bytes + "\r\n";
-}
-
-struct GoldenCase {
-    const char *file;
-    NoticeRecord (*make)();
-    int number;
-};
-
-class NoticeGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
-
-TEST_P(NoticeGoldenTest, WritesExactBytes) {
-    const auto &c = GetParam();
-    golden::ExpectMatches(c.file, AsWritten(FormatAnyNotice(c.make(), c.number)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Kinds, NoticeGoldenTest,
-                         ::testing::Values(GoldenCase{"gs1_art4.txt", samples::Gs1Article4, 1},
-                                           GoldenCase{"gt1_art5_modify.txt", samples::Gt1Article5Modify, 2},
-                                           GoldenCase{"gs2_contours.txt", samples::Gs2WithContours, 3},
-                                           GoldenCase{"ga1_points.txt", samples::Ga1WithPoints, 4},
-                                           GoldenCase{"tb2.txt", samples::Tb2, 5},
-                                           GoldenCase{"tb3.txt", samples::Tb3, 6},
-                                           GoldenCase{"tb5.txt", samples::Tb5, 7},
-                                           GoldenCase{"gs1_marked_tb3.txt", samples::Gs1MarkedTb3, 8}),
-                         [](const auto &info) {
-                             std::string name = info.param.file;
-                             return name.substr(0, name.find('.'));
-                         });
-
 FileHeaderInfo FixedHeader() {
     return {"08/05/2009", "09:05:07", "jdupont"};
 }
@@ -54,8 +20,8 @@ FileHeaderInfo FixedHeader() {
 TEST(NoticeFileGolden, WholeFileThroughTheSink) {
     const auto path = std::filesystem::temp_directory_path() /
                       ("ondrell_whole_file_test_" + std::to_string(::getpid()) + ".txt");
-    const NoticeRecord first = samples::Gs1Article4();
-    const NoticeRecord second = samples::Tb5();
+    const NoticeRecord first = record_text::Named("Gs1Article4");
+    const NoticeRecord second = record_text::Named("Tb5");
     FileSink sink;
     ASSERT_TRUE(sink.Open(path.string())) << sink.ErrorString();
     std::vector<std::string> head = FormatHeaderLines(FixedHeader());
@@ -76,7 +42,7 @@ TEST(NoticeFileGolden, WholeFileThroughTheSink) {
 }
 
 TEST(NoticeFile, EmptyHeadLeavesAnEmptyLine) {
-    NoticeRecord r = samples::Tb5();
+    NoticeRecord r = record_text::Named("Tb5");
     r.t_adm.clear();
     const std::string text = FormatNoticeFile(FixedHeader(), {r});
     EXPECT_NE(text.find("Program Id: GE06 Ivrel Quorra Digital Version 2.08 / 08.05.2009\r\n\r\n<NOTICE>"),

@@ -248,6 +248,14 @@ inline NoticeRecord Named(std::string_view name) {
     return r;
 }
 
+// Named notices, in order.
+inline std::vector<NoticeRecord> Notices(std::initializer_list<std::string_view> names) {
+    std::vector<NoticeRecord> records;
+    for (auto name : names)
+        records.push_back(Named(name));
+    return records;
+}
+
 // A named notice with changes applied.
 inline NoticeRecord Make(std::string_view name, std::string_view changes = {}) {
     NoticeRecord r = Named(name);

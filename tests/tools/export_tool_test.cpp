@@ -1,7 +1,7 @@
 // ondrell-tool export --geojson, run as a separate process: the output must parse as GeoJSON and
 // every coordinate must match the signed texts of the file it came from.
 
-#include "sample_records.h"
+#include "support/record_text.h"
 #include "tool_run.h"
 
 #include <gtest/gtest.h>
@@ -116,10 +116,11 @@ class ExportTool : public ToolTest {};
 // Each kind of position becomes the geometry it should, at the file's coordinates; notices without
 // a position (an allotment, a withdrawal) give no feature and no error.
 TEST_F(ExportTool, FeaturesMatchTheFilesPositions) {
+    using record_text::Named;
     const std::string first = WriteNotices(
-        "sites.txt", {samples::Gs1Article4(), samples::Gt1Article5Modify(), samples::Tb5(), Gs1SouthWest()});
+        "sites.txt", {Named("Gs1Article4"), Named("Gt1Article5Modify"), Named("Tb5"), Gs1SouthWest()});
     const std::string second =
-        WriteNotices("contours.txt", {Ga1Closed(), samples::Ga1WithPoints(), samples::Gs2WithContours()});
+        WriteNotices("contours.txt", {Ga1Closed(), Named("Ga1WithPoints"), Named("Gs2WithContours")});
     const ToolRun run = Tool("export --geojson " + first + " " + second);
     ASSERT_EQ(run.exit, 0) << run.err;
     EXPECT_EQ(run.err, "");
@@ -186,8 +187,8 @@ TEST_F(ExportTool, FeaturesMatchTheFilesPositions) {
 
 // With --validate each feature carries the verdict the validate command gives its notice.
 TEST_F(ExportTool, ValidateAddsTheVerdictOfEachNotice) {
-    const std::string path = WriteNotices("kinds.txt", {samples::Gs1Article4(), samples::Gt1Article5Modify(),
-                                                        samples::Ga1WithPoints(), samples::Tb2()});
+    const std::string path = WriteNotices(
+        "kinds.txt", record_text::Notices({"Gs1Article4", "Gt1Article5Modify", "Ga1WithPoints", "Tb2"}));
     const ToolRun run = Tool("export --geojson --validate " + path);
     ASSERT_EQ(run.exit, 0) << run.err;
     const Json collection = Json::parse(run.out);
@@ -206,7 +207,7 @@ TEST_F(ExportTool, ValidateAddsTheVerdictOfEachNotice) {
 }
 
 TEST_F(ExportTool, UnreadableFileGivesTwoAndAWellFormedCollection) {
-    const std::string good = WriteNotices("good.txt", {samples::Gs1Article4()});
+    const std::string good = WriteNotices("good.txt", record_text::Notices({"Gs1Article4"}));
     const ToolRun run = Tool("export --geojson " + (dir_ / "missing.txt").string() + " " + good);
     EXPECT_EQ(run.exit, 2);
     EXPECT_NE(run.err.find("missing.txt: cannot open the file"), std::string::npos) << run.err;

@@ -2,7 +2,7 @@
 #include "notice/notice_reader.h"
 #include "validation/validate.h"
 
-#include "sample_records.h"
+#include "support/record_text.h"
 #include "tool_run.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +15,8 @@ class ValidateTool : public ToolTest {};
 
 // The tool reports exactly what the Validate button computes for each notice.
 TEST_F(ValidateTool, JsonMatchesTheEngineNoticeByNotice) {
-    const std::vector<NoticeRecord> records = {samples::Gs1Article4(),
-                                               samples::Gt1Article5Modify(),
-                                               samples::Gs2WithContours(),
-                                               samples::Ga1WithPoints(),
-                                               samples::Tb2(),
-                                               samples::Tb3(),
-                                               samples::Tb5()};
+    const std::vector<NoticeRecord> records = record_text::Notices(
+        {"Gs1Article4", "Gt1Article5Modify", "Gs2WithContours", "Ga1WithPoints", "Tb2", "Tb3", "Tb5"});
     const std::string path = WriteNotices("kinds.txt", records);
     const ToolRun run = Tool("validate --json " + path);
     ASSERT_TRUE(run.exit == 0 || run.exit == 1) << run.err;
@@ -51,7 +46,7 @@ TEST_F(ValidateTool, JsonMatchesTheEngineNoticeByNotice) {
 }
 
 TEST_F(ValidateTool, TextShowsOneBlockPerNoticeWithLfLines) {
-    const std::string path = WriteNotices("tb5.txt", {samples::Tb5(), samples::Tb5()});
+    const std::string path = WriteNotices("tb5.txt", record_text::Notices({"Tb5", "Tb5"}));
     const ToolRun run = Tool("validate " + path);
     EXPECT_EQ(run.exit, 0) << run.err;
     EXPECT_EQ(run.out, path + ": notice 1 TB5: Notice Receivable\nThe notice is receivable\n\n" + path +
@@ -60,7 +55,7 @@ TEST_F(ValidateTool, TextShowsOneBlockPerNoticeWithLfLines) {
 }
 
 TEST_F(ValidateTool, UnreadableFilesGiveTwoAndTheOthersAreStillValidated) {
-    const std::string good = WriteNotices("good.txt", {samples::Tb5()});
+    const std::string good = WriteNotices("good.txt", record_text::Notices({"Tb5"}));
     const std::string bad =
         WriteFile("bad.txt", "File captured on x\r\nProcessed by u\r\nProgram Id: p\r\n\r\n"
                              "<NOTICE>\r\nNotice No = 1\r\nt_notice_type = TB5\r\n");
