@@ -203,14 +203,13 @@ class Scenario {
     std::map<QString, QByteArray> remembered_;
     std::unique_ptr<FileSizeLimit> limit_;
 
-    // Dialogs that run: the fill range answers the next `fill`, the error list and the contour
-    // window are read, a notice form opened by the menu gives its proposed file name.
+    // Dialogs that run: the fill range answers the next `fill` (unasked for, it stays an event to
+    // expect), the error list and the contour window are read, a notice form opened by the menu
+    // gives its proposed file name.
     int OnExec(QDialog &d) {
         auto &shown = dialogs_.shown.back();
-        if (qobject_cast<FillRangeFrm *>(&d)) {
-            dialogs_.shown.pop_back();
-            if (fills_.empty())
-                return int(QDialog::Rejected);
+        if (qobject_cast<FillRangeFrm *>(&d) && !fills_.empty()) {
+            dialogs_.shown.pop_back(); // answered as the script said: nothing left to expect
             const QStringList fill = fills_.front();
             fills_.pop_front();
             for (int i = 0; i < 3; ++i)

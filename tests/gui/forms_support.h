@@ -150,21 +150,4 @@ inline int ToolValidate(const QString &path, QByteArray *output = nullptr) {
     return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
 
-// The real map, installed for the forms of a test program while it lives.
-class FormsMap {
-  public:
-    bool Load() {
-        std::string error;
-        map_ = WorldMap::Load(ONDRELL_MAP_FILE, &error);
-        if (!map_)
-            qWarning("%s", error.c_str());
-        TheApp().map = map_ ? &*map_ : nullptr;
-        return map_.has_value();
-    }
-    ~FormsMap() { TheApp().map = nullptr; }
-
-  private:
-    std::optional<WorldMap> map_;
-};
-
 } // namespace ondrell::testing
