@@ -13,10 +13,13 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
+
+#include <algorithm>
 
 namespace ondrell {
 
@@ -24,8 +27,17 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// The menu's picture: a plain banner drawn at start-up, so no image file has to ship.
+const QString kMenuTitle = QStringLiteral("Ostrel Data Capture - GE06 Digital Broadcasting Notices");
+const QString kBannerText = QStringLiteral("GE06 Digital Broadcasting Notices");
+
+// The menu's picture: a plain banner drawn at start-up, so no image file has to ship. It is at least
+// as wide as its text, so the menu grows to show all of it whatever the language of its captions.
 QPixmap MenuBanner(int width) {
+    constexpr int kMargin = 16;
+    QFont font;
+    font.setPointSize(20);
+    font.setBold(true);
+    width = std::max(width, QFontMetrics(font).horizontalAdvance(kBannerText) + 2 * kMargin);
     QPixmap banner(width, 84);
     QPainter painter(&banner);
     QLinearGradient gradient(0, 0, width, 0);
@@ -33,12 +45,9 @@ QPixmap MenuBanner(int width) {
     gradient.setColorAt(1, QColor(0x3d, 0x7a, 0xb8));
     painter.fillRect(banner.rect(), gradient);
     painter.setPen(Qt::white);
-    QFont font = painter.font();
-    font.setPointSize(20);
-    font.setBold(true);
     painter.setFont(font);
-    painter.drawText(banner.rect().adjusted(16, 0, -16, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("GE06 Digital Broadcasting Notices"));
+    painter.drawText(banner.rect().adjusted(kMargin, 0, -kMargin, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     kBannerText);
     return banner;
 }
 
@@ -60,6 +69,7 @@ DigitalMenuFrmGE06::DigitalMenuFrmGE06(const QString &exeDir, QWidget *parent)
     connect(ui_->Opt_english, &QRadioButton::clicked, this, [this] { OptEnglishClicked(); });
 
     LoadMap(exeDir);
+    setWindowTitle(kMenuTitle); // in every language, not only when English is chosen
     RestoreSettings();
     ClearNoticeOptions();
     ShowWorkDir();
@@ -128,7 +138,7 @@ void DigitalMenuFrmGE06::OptEnglishClicked() {
 }
 
 void DigitalMenuFrmGE06::ShowEnglish() {
-    setWindowTitle(QStringLiteral("Ostrel Data Capture - GE06 Digital Broadcasting Notices"));
+    setWindowTitle(kMenuTitle);
     for (const auto &type : NoticeTypes())
         Option(type.kind)->setText(LoadString(type.menuCaptionId));
     ui_->ButtonExit->setText(QStringLiteral("Exit"));

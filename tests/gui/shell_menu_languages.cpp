@@ -1,0 +1,51 @@
+// The main menu in every stored language: the full program title, and the whole banner text at the
+// menu's own size (the captions, and so the menu's width, differ by language).
+#include "forms/dialogs_recorder.h"
+
+#include "app/digital_menu_frm.h"
+#include "app/settings.h"
+
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+
+using namespace ondrell;
+
+class ShellMenuLanguages : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void titleAndBannerInEveryLanguage_data() {
+        QTest::addColumn<QString>("stored");
+        for (const char *language : {"", "0", "1", "2", "7"})
+            QTest::newRow(*language ? language : "none") << QString::fromLatin1(language);
+    }
+    void titleAndBannerInEveryLanguage() {
+        QFETCH(QString, stored);
+        RecordingDialogs dialogs;
+        ScopedDialogs scope(dialogs);
+        QSettings(QStringLiteral("GE06_Requirements"), QString()).clear();
+        if (!stored.isEmpty())
+            WriteSetting(QStringLiteral("language"), stored);
+        qputenv("ONDRELL_MAP_FILE", "/nonexistent/ondrell.map");
+        DigitalMenuFrmGE06 menu(QCoreApplication::applicationDirPath());
+        menu.show();
+        QCOMPARE(menu.windowTitle(),
+                 QStringLiteral("Ostrel Data Capture - GE06 Digital Broadcasting Notices"));
+
+        const auto *banner = menu.findChild<QLabel *>(QStringLiteral("Picture1"));
+        QFont font;
+        font.setPointSize(20);
+        font.setBold(true);
+        const int text =
+            QFontMetrics(font).horizontalAdvance(QStringLiteral("GE06 Digital Broadcasting Notices"));
+        QVERIFY2(banner->pixmap().width() > text && banner->width() >= banner->pixmap().width(),
+                 qPrintable(QStringLiteral("text %1, banner %2, label %3")
+                                .arg(text)
+                                .arg(banner->pixmap().width())
+                                .arg(banner->width())));
+    }
+};
+
+QTEST_MAIN(ShellMenuLanguages)
+#include "shell_menu_languages.moc"
