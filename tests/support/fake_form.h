@@ -46,18 +46,6 @@ class FakeForm : public FormControls, public FormPrompts {
         controls[name].text = text;
         return *this;
     }
-    FakeForm &Check(const std::string &name) {
-        controls[name].checked = true;
-        return *this;
-    }
-    FakeForm &Hide(const std::string &name) {
-        controls[name].shown = false;
-        return *this;
-    }
-    FakeForm &Items(const std::string &name, std::vector<std::string> items) {
-        controls[name].items = std::move(items);
-        return *this;
-    }
     FakeForm &Inside(const std::string &name, const std::string &frame) {
         controls[name].parent = frame;
         return *this;
@@ -182,16 +170,15 @@ inline std::vector<std::string> SplitOn(std::string_view text, char by) {
 
 // The steps that fill a form without running rules; false for any other verb.
 inline bool FillStep(FakeForm &f, std::string_view verb, const std::string &c, const std::string &value) {
-    if (verb == "set")
-        f.Set(c, value);
-    else if (verb == "check" || verb == "uncheck")
-        f.controls[c].checked = verb == "check";
-    else if (verb == "hide")
-        f.Hide(c);
-    else if (verb == "items")
-        f.SetListItems(c, value.empty() ? std::vector<std::string>{} : SplitOn(value, '|'));
-    else
+    if (verb != "set" && verb != "check" && verb != "uncheck" && verb != "hide" && verb != "items")
         return false;
+    FakeControl &control = f.controls[c];
+    if (verb == "set")
+        control.text = value;
+    if (verb == "items")
+        control.items = value.empty() ? std::vector<std::string>{} : SplitOn(value, '|');
+    control.checked = verb == "check" || (control.checked && verb != "uncheck");
+    control.shown = control.shown && verb != "hide";
     return true;
 }
 

@@ -79,43 +79,20 @@ inline std::string *TextField(NoticeRecord &r, std::string_view key) {
 }
 #undef FIELD
 
+// clang-format off
 inline bool *FlagField(NoticeRecord &r, std::string_view key) {
-    if (key == "captured")
-        return &r.captured;
-    if (key == "op_hours_given")
-        return &r.op_hours_given;
-    if (key == "planning.present")
-        return &r.planning.present;
-    if (key == "allotment.present")
-        return &r.planning.allotment.present;
-    if (key == "sub.present")
-        return &r.sub_area.present;
-    if (key == "coord.present")
-        return &r.coord.present;
-    return nullptr;
+    return key == "captured" ? &r.captured : key == "op_hours_given" ? &r.op_hours_given
+         : key == "planning.present" ? &r.planning.present : key == "allotment.present" ? &r.planning.allotment.present
+         : key == "sub.present" ? &r.sub_area.present : key == "coord.present" ? &r.coord.present : nullptr;
 }
-
 inline Coordinate *Position(NoticeRecord &r, std::string_view key) {
-    if (key == "t_long")
-        return &r.site_long;
-    if (key == "t_lat")
-        return &r.site_lat;
-    if (key == "t_trg_long")
-        return &r.trg_long;
-    if (key == "t_trg_lat")
-        return &r.trg_lat;
-    return nullptr;
+    return key == "t_long" ? &r.site_long : key == "t_lat" ? &r.site_lat
+         : key == "t_trg_long" ? &r.trg_long : key == "t_trg_lat" ? &r.trg_lat : nullptr;
 }
-
 inline AntennaTable *Antenna(NoticeRecord &r, std::string_view key) {
-    if (key == "eff_hgt")
-        return &r.eff_hgt;
-    if (key == "attn_h")
-        return &r.attn_h;
-    if (key == "attn_v")
-        return &r.attn_v;
-    return nullptr;
+    return key == "eff_hgt" ? &r.eff_hgt : key == "attn_h" ? &r.attn_h : key == "attn_v" ? &r.attn_v : nullptr;
 }
+// clang-format on
 
 inline NoticeRecord Named(std::string_view name);
 
