@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <regex>
 
 namespace ondrell::cases {
 
@@ -43,7 +44,7 @@ struct Adapter {
 using Adapters = std::map<std::string, Adapter, std::less<>>;
 
 // Runs the row's function and compares its outputs with the cells after its inputs. An expected
-// cell "~x" is a number compared within a millionth.
+// cell "~x" is a number compared within a millionth, "re:x" a regular expression the whole output matches.
 inline void ExpectRow(const Row &row, const Adapters &adapters) {
     const auto it = adapters.find(row[0]);
     ASSERT_NE(it, adapters.end()) << row.where << ": no function " << row[0];
@@ -56,6 +57,9 @@ inline void ExpectRow(const Row &row, const Adapters &adapters) {
             EXPECT_NEAR(ToNumber(out[i]), ToNumber(expected[i].substr(1)),
                         1e-6 * std::abs(ToNumber(expected[i].substr(1))))
                 << row.where << " output " << i + 1;
+        else if (expected[i].starts_with("re:"))
+            EXPECT_TRUE(std::regex_match(out[i], std::regex(expected[i].substr(3))))
+                << row.where << " output " << i + 1 << ": " << out[i];
         else
             EXPECT_EQ(out[i], expected[i]) << row.where << " output " << i + 1;
     }

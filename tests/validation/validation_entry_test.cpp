@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <regex>
 
 namespace ondrell {
 namespace {
@@ -124,72 +123,6 @@ TEST(GeographyContour, FigureEightCrossesOnceWithoutAMap) {
     EXPECT_FALSE(CheckContourCrossing(Make("GeoSquare").sub_area, errors, "L"));
     EXPECT_EQ(errors, "");
     EXPECT_TRUE(ContourCrossingPairs(Make("GeoSquare").sub_area, WorldMapQueries(nullptr)).empty());
-}
-
-// The positions below were chosen on the real world map.
-class RealMap : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        std::string error;
-        if (auto loaded = WorldMap::Load(ONDRELL_MAP_FILE, &error))
-            map_ = std::make_unique<WorldMap>(std::move(*loaded));
-    }
-    static void TearDownTestSuite() { map_.reset(); }
-    void SetUp() override {
-        if (!map_)
-            GTEST_SKIP() << "no world map at " << ONDRELL_MAP_FILE;
-    }
-    // ok, then the errors of the notice's geography.
-    static std::string Geography(NoticeRecord r) {
-        std::string errors;
-        const bool ok = ValidateGeography(r, errors, "", map_.get());
-        return (ok ? "ok " : "refused ") + errors;
-    }
-    static NoticeRecord Site(std::string adm, std::string ctry, std::string lon, std::string lat,
-                             std::string fragment = "GE06D") {
-        return Make("GeoGs1", "t_adm=" + adm + "; t_ctry=" + ctry + "; t_fragment=" + fragment +
-                                  "; t_long=" + lon + "; t_lat=" + lat);
-    }
-    static std::unique_ptr<WorldMap> map_;
-};
-std::unique_ptr<WorldMap> RealMap::map_;
-
-TEST_F(RealMap, Sites) {
-    EXPECT_EQ(Geography(Site("F", "F", "002,E,21,00", "48,N,52,00")), "ok ");
-    // Off the Pointe du Raz, about 3 km out to sea: a warning with the distance.
-    EXPECT_TRUE(std::regex_match(Geography(Site("F", "F", "004,W,46,00", "48,N,02,00")),
-                                 std::regex("ok WARNING : \r\n : t_long : -0044600 t_lat : \\+480200 are in "
-                                            "the sea, [1-9](\\.[0-9]+)? km from F\r\n")));
-    // Near Yverdon, about 15 km inside Switzerland.
-    EXPECT_TRUE(
-        std::regex_match(Geography(Site("F", "F", "006,E,37,30", "46,N,46,00")),
-                         std::regex("refused FATAL ERROR : \r\n : t_long : \\+0063730 t_lat : \\+464600 "
-                                    "are in SUI, 1[0-9](\\.[0-9]+)? km from F\r\n")));
-    EXPECT_EQ(
-        Geography(Site("KAZ", "KAZ", "080,E,22,00", "44,N,12,00")),
-        "refused FATAL ERROR : \r\n : t_long : +0802200 t_lat : +441200 are in CHN, less than 1 km from KAZ "
-        "and OUTSIDE of the PLANNING AREA \r\n");
-    EXPECT_EQ(Geography(Site("POR", "MDR", "016,W,55,00", "32,N,39,00", "NTFD_RR")), "ok ");
-    EXPECT_EQ(Geography(Site("POR", "POR", "009,W,08,00", "38,N,43,00")), "ok ");
-}
-
-TEST_F(RealMap, ContoursInGermany) {
-    EXPECT_EQ(
-        Geography(Make("GeoSquare", "point[1]=+0110000,+510000; point[2]=+0110000,+500000")),
-        "refused FATAL ERROR : \r\n : EITHER the segment formed by test point 1 and 2 crosses the segment "
-        "formed by test point 3 and 4 OR the two points have the same coordinates\r\n");
-    // Already closed by the user: not closed a second time, so no repeated point is reported.
-    EXPECT_EQ(Geography(Make("GeoSquare", "point[4]=+0100000,+500000; t_nb_test_pts=5")), "ok ");
-}
-
-TEST_F(RealMap, WarningsOnlyStillReceivable) {
-    NoticeRecord r = Make("CleanGs1", "t_call_sign=FIP");
-    const auto outcome = ValidateNotice(r, map_.get());
-    EXPECT_TRUE(outcome.receivable) << outcome.text;
-    EXPECT_EQ(outcome.caption, "Notice Receivable");
-    EXPECT_EQ(
-        outcome.text,
-        "The notice is receivable\r\nWARNING : \r\n : t_call_sign (3A1) provided but NOT validated.\r\n");
 }
 
 } // namespace

@@ -108,6 +108,12 @@ fake::FakeMap ScriptedMap(const std::string &script) {
     return map;
 }
 
+// The real world map, or null when it cannot be loaded.
+const WorldMap *RealMap() {
+    static const auto map = WorldMap::Load(ONDRELL_MAP_FILE, nullptr);
+    return map ? &*map : nullptr;
+}
+
 CarryColumn ColumnNamed(const std::string &name) {
     return name == "Assignment"  ? CarryColumn::Assignment
            : name == "Allotment" ? CarryColumn::Allotment
@@ -144,6 +150,16 @@ const cases::Adapters kRules = {
     {"Validate", {2, [](auto &r) {
         NoticeRecord record = Make(r[1], r[2]);
         const ValidationOutcome outcome = ValidateNotice(record, nullptr);
+        return Out{Flag(outcome.receivable), outcome.caption, outcome.text}; }}},
+    // the same on the real world map
+    {"RealGeo", {2, [](auto &r) {
+        NoticeRecord record = Make(r[1], r[2]);
+        std::string errors;
+        const bool ok = ValidateGeography(record, errors, "", RealMap());
+        return Findings(errors, ok); }}},
+    {"RealValidate", {2, [](auto &r) {
+        NoticeRecord record = Make(r[1], r[2]);
+        const ValidationOutcome outcome = ValidateNotice(record, RealMap());
         return Out{Flag(outcome.receivable), outcome.caption, outcome.text}; }}},
     {"Given", {2, [](auto &r) {
         const NoticeRecord n = Make(r[1], r[2]);
