@@ -42,6 +42,16 @@ const cases::Adapters kFunctions = {
         const std::string text = r[1] == "SubArea" ? FormatSubAreaNotice(n, 1) : FormatNotice(n, 1);
         return Out{cases::Flag(text.find(r[4]) != std::string::npos)}; }}},
     {"ParseError", {1, [](auto &r) { return Out{ParseError(r[1])}; }}},
+    // the test-point slots of a GA1 notifying a count and holding as many POINT sections, or the error
+    {"Ga1Slots", {2, [](auto &r) {
+        std::string text = "File captured on x\nProcessed by u\nProgram Id: p\n\n<NOTICE>\nNotice No = 1\n"
+                           "t_notice_type = GA1\nt_nb_test_pts = " + r[1] + "\n";
+        for (int i = 0; i < std::stoi(r[2]); ++i)
+            text += "<POINT>\nt_long = +0010000\nt_lat = +470000\n</POINT>\n";
+        NoticeFile file;
+        std::string error;
+        return Out{ParseNoticeFile(text + "</NOTICE>\n", "t.txt", file, error)
+                       ? std::to_string(file.notices.at(0).record.sub_area.test_points.size()) : error}; }}},
     // the exact bytes of a named notice as the sink writes it, against a golden file
     {"Golden", {3, [](auto &r) {
         std::string bytes;

@@ -174,30 +174,6 @@ TEST(Reader, AcceptsLfLinesAKeyOrderOfItsOwnAndAFileWithoutTail) {
     EXPECT_FALSE(noTail.header.headPresent);
 }
 
-// A sub-area holds every POINT section up to a bound, and a slot for each notified point up to the
-// most the rules accept; beyond both the notice stays small and nothing overflows.
-TEST(Reader, BoundsTheTestPointsOfASubArea) {
-    const auto ga1 = [](const std::string &count, int points) {
-        std::string text = "File captured on x\nProcessed by u\nProgram Id: p\n\n<NOTICE>\nNotice No = 1\n"
-                           "t_notice_type = GA1\nt_nb_test_pts = " +
-                           count + "\n";
-        for (int i = 0; i < points; ++i)
-            text += "<POINT>\nt_long = +0010000\nt_lat = +470000\n</POINT>\n";
-        return text + "</NOTICE>\n";
-    };
-    const struct {
-        std::string count;
-        int points;
-        size_t slots;
-    } read[] = {{"4", 2, 5}, {"99.4", 0, 100}, {"1234567890123456789012", 0, 100}, {"3", 10000, 10001}};
-    for (const auto &c : read) {
-        const NoticeFile file = ParseOk(ga1(c.count, c.points));
-        EXPECT_EQ(file.notices.at(0).record.sub_area.test_points.size(), c.slots) << c.count;
-    }
-    EXPECT_EQ(ParseError(ga1("3", 100002)),
-              "t.txt, line 40009: more than 10000 POINT sections in one notice");
-}
-
 TEST(Reader, SurvivesJunkAndHugeInput) {
     // Random bytes: a message, never a crash.
     std::string junk;
