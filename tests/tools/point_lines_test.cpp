@@ -1,54 +1,25 @@
 // The point-line parser and the bounded line reader of locate and crossings.
 
 #include "point_lines.h"
-
-#include <gtest/gtest.h>
+#include "support/case_table.h"
 
 #include <cstdio>
 
 namespace ondrell::tool {
 namespace {
 
-TEST(PointLinesTest, ParsesTwoDecimalNumbersAndNothingElse) {
-    const struct {
-        const char *line;
-        bool ok;
-        double lon, lat;
-    } cases[] = {
-        {"2.35 48.85", true, 2.35, 48.85},
-        {" \t-20\t+40 ", true, -20, 40},
-        {"180 -90", true, 180, -90},
-        {"-.5 5.", true, -0.5, 5},
-        {"2 91", false, 0, 0},
-        {"181 0", false, 0, 0},
-        {"2 48 x", false, 0, 0},
-        {"2,35 48", false, 0, 0},
-        {"nan 0", false, 0, 0},
-        {"inf 0", false, 0, 0},
-        {"1e1 0", false, 0, 0},
-        {"0x1 0", false, 0, 0},
-        {"2", false, 0, 0},
-        {"", false, 0, 0},
-        {"+ 1", false, 0, 0},
-        {"--1 0", false, 0, 0},
-        {"1..2 0", false, 0, 0},
-        {"2\v 48", false, 0, 0},
-    };
-    for (const auto &c : cases) {
+using cases::Out;
+
+// clang-format off
+const cases::Adapters kFunctions = {
+    {"Parse", {1, [](auto &r) {
         std::string reason;
-        const auto p = ParseDecimalPoint(c.line, &reason);
-        ASSERT_EQ(p.has_value(), c.ok) << '"' << c.line << "\" " << reason;
-        if (p) {
-            EXPECT_DOUBLE_EQ(p->lon, c.lon) << c.line;
-            EXPECT_DOUBLE_EQ(p->lat, c.lat) << c.line;
-        } else {
-            EXPECT_FALSE(reason.empty()) << c.line;
-        }
-    }
-    std::string reason;
-    ParseDecimalPoint("10 -95", &reason);
-    EXPECT_EQ(reason, "latitude -95 is not between -90 and 90");
-}
+        const auto p = ParseDecimalPoint(r[1], &reason);
+        return p ? Out{cases::Number(p->lon), cases::Number(p->lat)} : Out{reason.empty() ? "no reason" : "refused"}; }}},
+    {"Reason", {1, [](auto &r) { std::string reason; ParseDecimalPoint(r[1], &reason); return Out{reason}; }}},
+};
+// clang-format on
+ONDRELL_CASE_TABLES(PointLines, kFunctions, "tools/data/point_lines.tsv");
 
 TEST(PointLinesTest, ReaderBoundsLinesAndCountsThem) {
     // A long line twice the reader's buffer, CR LF ends and a last line without its end.
