@@ -85,54 +85,48 @@ inline void RunStep(OpenForm &open, const std::string &step, const ExtraSteps &e
     const std::string verb = step.substr(0, step.find(' '));
     if (auto it = extra.find(verb); it != extra.end())
         return it->second(open, step.substr(std::min(step.size(), verb.size() + 1)));
+    using Step = std::function<void(FakeForm &, const std::string &c, const std::string &value)>;
+    const auto &own = open.behaviour.ownTouchRule;
+    const auto list = [](const std::string &v) { return v.empty() ? std::vector<std::string>{} : SplitOn(v, '|'); };
+    // clang-format off
+    const std::map<std::string, Step, std::less<>> steps = {
+        {"run", [&](FakeForm &, auto &c, auto &) { open.Run(c); }},
+        {"untouched", [](FakeForm &f, auto &c, auto &) { f.untouched = c == "1"; }},
+        {"type", [](FakeForm &f, auto &c, auto &v) { f.Type(c, v); }},
+        {"pick", [](FakeForm &f, auto &c, auto &v) { f.Pick(c, v); }},
+        {"click", [](FakeForm &f, auto &c, auto &) { f.Click(c); }},
+        {"leave", [](FakeForm &f, auto &c, auto &) { f.Leave(c); }},
+        {"select", [](FakeForm &f, auto &c, auto &v) { f.SelectItem(c, std::stoi(v)); }},
+        {"?untouched", [](FakeForm &f, auto &c, auto &) { EXPECT_EQ(f.untouched, c == "1"); }},
+        {"?focus", [](FakeForm &f, auto &c, auto &) { EXPECT_EQ(f.focus, c); }},
+        {"?selected", [](FakeForm &f, auto &c, auto &) { EXPECT_EQ(f.state.selectedRow, std::stoi(c)); }},
+        {"?told", [](FakeForm &f, auto &c, auto &v) {
+            ASSERT_EQ(f.told.size(), std::stoul(c));
+            const std::size_t bar = v.find('|');
+            if (v.empty())
+                return;
+            EXPECT_EQ(f.told.back().second, v.substr(bar == std::string::npos ? 0 : bar + 1));
+            EXPECT_EQ(f.told.back().first, bar == std::string::npos ? f.told.back().first : v.substr(0, bar)); }},
+        {"?shown", [](FakeForm &f, auto &c, auto &) { EXPECT_TRUE(f.Visible(c)) << c; }},
+        {"?hidden", [](FakeForm &f, auto &c, auto &) { EXPECT_FALSE(f.Visible(c)) << c; }},
+        {"?text", [](FakeForm &f, auto &c, auto &v) { EXPECT_EQ(f.Text(c), v) << c; }},
+        {"?checked", [](FakeForm &f, auto &c, auto &) { EXPECT_TRUE(f.Checked(c)) << c; }},
+        {"?unchecked", [](FakeForm &f, auto &c, auto &) { EXPECT_FALSE(f.Checked(c)) << c; }},
+        {"?enabled", [](FakeForm &f, auto &c, auto &) { EXPECT_TRUE(f.Enabled(c)) << c; }},
+        {"?disabled", [](FakeForm &f, auto &c, auto &) { EXPECT_FALSE(f.Enabled(c)) << c; }},
+        {"?grey", [](FakeForm &f, auto &c, auto &) { EXPECT_TRUE(f.controls[c].grey) << c; }},
+        {"?plain", [](FakeForm &f, auto &c, auto &) { EXPECT_FALSE(f.controls[c].grey) << c; }},
+        {"?items", [&](FakeForm &f, auto &c, auto &v) { EXPECT_EQ(f.ListItems(c), list(v)) << c; }},
+        {"?own-touch", [&](FakeForm &, auto &c, auto &) {
+            EXPECT_NE(std::find(own.begin(), own.end(), std::string_view(c)), own.end()) << c; }},
+    };
+    // clang-format on
     ForEachName(step, [&](const std::string &verb, const std::string &c, const std::string &value) {
-        const auto &own = open.behaviour.ownTouchRule;
         if (FillStep(f, verb, c, value))
             return;
-        if (verb == "run")
-            open.Run(c);
-        else if (verb == "untouched")
-            f.untouched = c == "1";
-        else if (verb == "type")
-            f.Type(c, value);
-        else if (verb == "pick")
-            f.Pick(c, value);
-        else if (verb == "click")
-            f.Click(c);
-        else if (verb == "leave")
-            f.Leave(c);
-        else if (verb == "select")
-            f.SelectItem(c, std::stoi(value));
-        else if (verb == "?untouched")
-            EXPECT_EQ(f.untouched, c == "1");
-        else if (verb == "?focus")
-            EXPECT_EQ(f.focus, c);
-        else if (verb == "?selected")
-            EXPECT_EQ(f.state.selectedRow, std::stoi(c));
-        else if (verb == "?told") {
-            ASSERT_EQ(f.told.size(), std::stoul(c));
-            const std::size_t bar = value.find('|');
-            if (!value.empty()) {
-                EXPECT_EQ(f.told.back().second, value.substr(bar == std::string::npos ? 0 : bar + 1));
-                EXPECT_EQ(f.told.back().first,
-                          bar == std::string::npos ? f.told.back().first : value.substr(0, bar));
-            }
-        } else if (verb == "?shown" || verb == "?hidden")
-            EXPECT_EQ(f.Visible(c), verb == "?shown") << c;
-        else if (verb == "?text")
-            EXPECT_EQ(f.Text(c), value) << c;
-        else if (verb == "?checked" || verb == "?unchecked")
-            EXPECT_EQ(f.Checked(c), verb == "?checked") << c;
-        else if (verb == "?enabled" || verb == "?disabled")
-            EXPECT_EQ(f.Enabled(c), verb == "?enabled") << c;
-        else if (verb == "?grey" || verb == "?plain")
-            EXPECT_EQ(f.controls[c].grey, verb == "?grey") << c;
-        else if (verb == "?items")
-            EXPECT_EQ(f.ListItems(c), value.empty() ? std::vector<std::string>{} : SplitOn(value, '|')) << c;
-        else if (verb == "?own-touch")
-            EXPECT_NE(std::find(own.begin(), own.end(), std::string_view(c)), own.end()) << c;
-        else
-            FAIL() << "no step " << verb;
+        const auto it = steps.find(verb);
+        ASSERT_NE(it, steps.end()) << "no step " << verb;
+        it->second(f, c, value);
     });
 }
 
