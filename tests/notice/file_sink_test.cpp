@@ -4,6 +4,7 @@
 #include "notice/windows1252.h"
 
 #include "golden.h"
+#include "support/case_table.h"
 #include "support/record_text.h"
 
 #include <gtest/gtest.h>
@@ -41,104 +42,11 @@ class FileSinkTest : public ::testing::Test {
     std::string path_;
 };
 
-TEST_F(FileSinkTest, StartReplacesOnlyAfterOpenAndEndsEveryPieceWithCrLf) {
-    WriteBytes(path_, "old content that is longer than the new one");
-    FileSink sink;
-    ASSERT_TRUE(sink.Open(path_));
-    EXPECT_TRUE(sink.HoldsText());
-    EXPECT_EQ(golden::ReadBytes(path_), "old content that is longer than the new one"); // not yet
-    ASSERT_TRUE(sink.Start({"é", ""}));
-    ASSERT_TRUE(sink.Write("x"));
-    EXPECT_EQ(golden::ReadBytes(path_), "\xE9\r\n\r\nx\r\n"); // on disk before Close
-    ASSERT_TRUE(sink.Close());
-    EXPECT_EQ(golden::ReadBytes(path_), "\xE9\r\n\r\nx\r\n");
-
-    ASSERT_TRUE(sink.Open((dir_ / "new.txt").string()));
-    EXPECT_FALSE(sink.HoldsText());
-}
-
-TEST_F(FileSinkTest, RefusesUnencodablePieceWhole) {
-    FileSink sink;
-    ASSERT_TRUE(sink.Open(path_));
-    ASSERT_TRUE(sink.Start({"head"}));
-    EXPECT_FALSE(sink.Write("ok ✓"));
-    EXPECT_EQ(sink.ErrorString(),
-              "The character \"✓\" (U+2713) cannot be written to the notice file (Windows-1252 text).");
-    EXPECT_TRUE(sink.Write("next"));
-    sink.Close();
-    EXPECT_EQ(golden::ReadBytes(path_), "head\r\nnext\r\n");
-}
-
-TEST_F(FileSinkTest, ReportsTheSystemReasonAndWritesNothingUnstarted) {
-    FileSink sink;
-    const auto missing = (dir_ / "no such folder" / "n.txt").string();
-    EXPECT_FALSE(sink.Open(missing));
-    EXPECT_EQ(sink.ErrorString(),
-              "Cannot create the notice file \"" + missing + "\": No such file or directory");
-    EXPECT_FALSE(sink.IsOpen());
-    EXPECT_FALSE(sink.Write("x"));
-    EXPECT_EQ(sink.ErrorString(), "The notice file is not open.");
-
-    ASSERT_TRUE(sink.Open(path_));
-    EXPECT_FALSE(sink.Write("<NOTICE>")); // never a notice without the header lines
-    EXPECT_EQ(sink.ErrorString(), "The notice file \"" + path_ + "\" has no header lines yet.");
-    sink.Close();
-    EXPECT_EQ(golden::ReadBytes(path_), "");
-
-    if (::geteuid() != 0) { // root ignores permissions
-        fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-        const auto locked = (dir_ / "other.txt").string();
-        EXPECT_FALSE(sink.Open(locked));
-        EXPECT_EQ(sink.ErrorString(), "Cannot create the notice file \"" + locked + "\": Permission denied");
-    }
-    EXPECT_FALSE(sink.Open(dir_.string())); // a folder
-    EXPECT_NE(sink.ErrorString().find("Is a directory"), std::string::npos);
-}
-
-TEST_F(FileSinkTest, OneWriterAtATimeInThisAndAnyOtherProcess) {
-    FileSink first;
-    ASSERT_TRUE(first.Open(path_));
-    ASSERT_TRUE(first.Start({"header"}));
-    const std::string locked = "The notice file \"" + path_ +
-                               "\" is being written by another form or program. Choose another file name.";
-
-    FileSink second;
-    EXPECT_FALSE(second.Open(path_));
-    EXPECT_EQ(second.ErrorString(), locked);
-    EXPECT_FALSE(second.IsOpen());
-
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        FileSink other;
-        ::_exit(!other.Open(path_) && other.ErrorString() == locked ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other process was not refused";
-
-    ASSERT_TRUE(first.Write("notice"));
-    EXPECT_EQ(golden::ReadBytes(path_), "header\r\nnotice\r\n"); // the refused writers changed nothing
-    ASSERT_TRUE(first.Close());
-    EXPECT_TRUE(second.Open(path_)); // released by Close
-    EXPECT_TRUE(second.HoldsText());
-}
-
-TEST(FileSinkDevice, ReportsAFullDisk) {
-    if (!fs::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    FileSink sink;
-    ASSERT_TRUE(sink.Open("/dev/full"));
-    EXPECT_FALSE(sink.Start({"x"}));
-    EXPECT_EQ(sink.ErrorString(), "Cannot write the notice file \"/dev/full\": No space left on device");
-    EXPECT_FALSE(sink.IsOpen());
-}
-
 // A disk with `room` bytes left; the write that reaches the limit stores what fits, the next one
 // gets "No space left on device", as a real full disk does.
 class FullDiskSink : public FileSink {
   public:
-    std::size_t room = 0;
+    std::size_t room = SIZE_MAX;
 
   protected:
     long long WriteSome(int fd, const char *data, std::size_t size) override {
@@ -152,6 +60,82 @@ class FullDiskSink : public FileSink {
         return n;
     }
 };
+
+// Runs one step of a sink scenario (data/sink.tsv) on sink a or b.
+void RunSinkStep(const fs::path &dir, FullDiskSink (&sinks)[2], std::string step) {
+    SCOPED_TRACE(step);
+    FullDiskSink &sink = sinks[step.starts_with("b:") ? 1 : 0];
+    if (step.starts_with("b:"))
+        step.erase(0, 2);
+    const bool fails = step.starts_with("!");
+    const std::size_t space = step.find(' ', fails);
+    const std::string verb = step.substr(fails, space - fails),
+                      rest = space == std::string::npos ? "" : step.substr(space + 1);
+    const std::string name = rest.substr(0, rest.find(' ')),
+                      value = rest.find(' ') == std::string::npos ? "" : rest.substr(rest.find(' ') + 1);
+    const auto path = [&](const std::string &n) {
+        return n == "." ? dir.string() : n.starts_with("/") ? n : (dir / n).string();
+    };
+    const auto text = [&](std::string t) {
+        for (std::size_t at; (at = t.find("$dir")) != std::string::npos;)
+            t.replace(at, 4, dir.string());
+        return t == "\"\"" ? "" : t;
+    };
+    // clang-format off
+    if (verb == "open") EXPECT_NE(sink.Open(path(rest)), fails) << sink.ErrorString();
+    else if (verb == "start") EXPECT_NE(sink.Start(record_text::Split(rest, '|')), fails) << sink.ErrorString();
+    else if (verb == "write") EXPECT_NE(sink.Write(rest), fails) << sink.ErrorString();
+    else if (verb == "close") EXPECT_TRUE(sink.Close()) << sink.ErrorString();
+    else if (verb == "room") sink.room = rest == "-" ? SIZE_MAX : std::stoul(rest);
+    else if (verb == "file") WriteBytes(path(name), value);
+    else if (verb == "?error") EXPECT_EQ(sink.ErrorString(), text(rest));
+    else if (verb == "?error~") EXPECT_NE(sink.ErrorString().find(rest), std::string::npos) << sink.ErrorString();
+    else if (verb == "?file") EXPECT_EQ(golden::ReadBytes(path(name)), text(value));
+    else if (verb == "?no-file") EXPECT_FALSE(fs::exists(path(name)));
+    else if (verb == "?open") EXPECT_EQ(sink.IsOpen(), rest == "1");
+    else if (verb == "?holds-text") EXPECT_EQ(sink.HoldsText(), rest == "1");
+    // clang-format on
+    else if (verb == "?refused-elsewhere") {
+        const std::string refused =
+            "The notice file \"" + path(name) +
+            "\" is being written by another form or program. Choose another file name.";
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FileSink other;
+            ::_exit(!other.Open(path(name)) && other.ErrorString() == refused ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other process was not refused";
+    } else
+        FAIL() << "no step " << verb;
+}
+
+struct SinkScenario : ::testing::TestWithParam<cases::Row> {};
+TEST_P(SinkScenario, Steps) {
+    static int run = 0;
+    const fs::path dir = fs::temp_directory_path() /
+                         ("ondrell_sink_" + std::to_string(::getpid()) + "_" + std::to_string(++run));
+    fs::create_directories(dir);
+    {
+        FullDiskSink sinks[2];
+        for (std::size_t i = 1; i < GetParam().size() && !HasFatalFailure(); ++i)
+            RunSinkStep(dir, sinks, GetParam()[i]);
+    }
+    fs::remove_all(dir);
+}
+INSTANTIATE_TEST_SUITE_P(Table, SinkScenario, ::testing::ValuesIn(cases::Load("notice/data/sink.tsv")),
+                         cases::Name);
+
+TEST_F(FileSinkTest, AFolderItCannotWriteGivesTheSystemReason) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores permissions";
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    FileSink sink;
+    EXPECT_FALSE(sink.Open(path_));
+    EXPECT_EQ(sink.ErrorString(), "Cannot create the notice file \"" + path_ + "\": Permission denied");
+}
 
 // The user's side: Save/Next until it succeeds, freeing space after each "File Error". The file
 // must read back with exactly the notices reported saved, and match a file written without faults.
@@ -199,28 +183,6 @@ TEST_F(FileSinkTest, EveryRetryAfterAFullDiskLeavesASoundFile) {
         for (std::size_t i = 0; i < records.size(); ++i)
             EXPECT_EQ(file.notices[i].number, static_cast<int>(i) + 1);
     }
-}
-
-TEST_F(FileSinkTest, AFailedHeaderLeavesNoFileAndTheNextTryStartsAgain) {
-    FullDiskSink sink;
-    sink.room = 20; // inside the first header line
-    ASSERT_TRUE(sink.Open(path_));
-    EXPECT_FALSE(sink.Start({"File captured on 08/05/2009 09:05:07", "Processed by jdupont"}));
-    EXPECT_FALSE(sink.IsOpen());
-    EXPECT_FALSE(fs::exists(path_)); // created by this try, so removed again
-    EXPECT_FALSE(sink.Write("<NOTICE>"));
-
-    WriteBytes(path_, "old notices"); // the user agreed to replace this one
-    sink.room = 3;
-    ASSERT_TRUE(sink.Open(path_));
-    EXPECT_FALSE(sink.Start({"header"}));
-    EXPECT_EQ(golden::ReadBytes(path_), ""); // no half header
-
-    sink.room = 100;
-    ASSERT_TRUE(sink.Open(path_));
-    ASSERT_TRUE(sink.Start({"header"}));
-    ASSERT_TRUE(sink.Write("notice"));
-    EXPECT_EQ(golden::ReadBytes(path_), "header\r\nnotice\r\n");
 }
 
 // The kernel's own refusal (a file size limit, which needs no privileges) goes through the same
