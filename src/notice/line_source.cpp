@@ -2,6 +2,8 @@
 
 #include "util/platform.h"
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -95,7 +97,46 @@ void Classify(std::string_view line, bool &control, bool &ascii) {
 
 } // namespace
 
+// The end of the line that begins the unread text when that line is clean (no control byte, plain
+// ASCII) and ends in LF or CR LF within the text: the first byte the word scan marks is then its
+// ending. npos otherwise, and the careful path below takes over.
+size_t LineSource::CleanLineEnd(size_t &endingBytes) const {
+    const char *p = text_.data();
+    const size_t n = std::min(text_.size(), kMaxLineBytes + 2);
+    size_t i = 0;
+    for (;; i += 8) {
+        if (i + 8 > n) {
+            while (i < n &&
+                   Marks(static_cast<unsigned char>(p[i]) | (0x41 * kOnes & ~std::uint64_t{0xFF})) == 0)
+                ++i;
+            break;
+        }
+        if (const std::uint64_t marks = Marks(Load(p + i))) {
+            i += static_cast<size_t>(std::countr_zero(marks)) / 8; // the first mark is always right
+            break;
+        }
+    }
+    if (i < n && p[i] == '\n' && i <= kMaxLineBytes) {
+        endingBytes = 1;
+        return i;
+    }
+    if (i + 1 < n && p[i] == '\r' && p[i + 1] == '\n' && i + 1 <= kMaxLineBytes) {
+        endingBytes = 2;
+        return i;
+    }
+    return std::string_view::npos;
+}
+
 LineSource::Status LineSource::Next(std::string_view &line) {
+    size_t endingBytes = 0;
+    if (const size_t end = CleanLineEnd(endingBytes); end != std::string_view::npos) {
+        line = text_.substr(0, end);
+        text_.remove_prefix(end + endingBytes);
+        controlBytes_ = false;
+        ascii_ = true;
+        ++lineNumber_;
+        return Status::Line;
+    }
     size_t scanned = 0;
     for (;;) {
         const size_t nl = text_.find('\n', scanned);

@@ -38,6 +38,7 @@ class LineSource {
 
   private:
     bool Refill();
+    size_t CleanLineEnd(size_t &endingBytes) const;
 
     std::FILE *file_ = nullptr;
     bool eof_ = false;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -68,6 +69,37 @@ bool SplitKeyValue(std::string_view line, std::string_view &key, std::string_vie
         }
     }
     return false;
+}
+
+// "<prefix><azimuth> = " of each line of each antenna table, in azimuth order, as the writer puts
+// them: these lines are most of a file, and most are recognised by one compare with the line
+// expected next.
+const auto &AntennaLineHeads() {
+    static const auto heads = [] {
+        std::array<std::array<std::string, kAntennaEntries>, std::size(kAntennaSections)> all;
+        for (size_t s = 0; s < all.size(); ++s)
+            for (int i = 0; i < kAntennaEntries; ++i)
+                all[s][i] = std::string(kAntennaSections[s].keyPrefix) + std::to_string(10 * i) + " = ";
+        return all;
+    }();
+    return heads;
+}
+
+std::uint64_t Word(const char *p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+// Whether the line begins with the head (at least 8 bytes long), a word at a time.
+bool BeginsWith(std::string_view line, const std::string &head) {
+    const size_t n = head.size();
+    if (line.size() < n)
+        return false;
+    std::uint64_t diff = Word(line.data() + n - 8) ^ Word(head.data() + n - 8);
+    for (size_t i = 0; i + 8 < n; i += 8)
+        diff |= Word(line.data() + i) ^ Word(head.data() + i);
+    return diff == 0;
 }
 
 // A line as quoted in messages: at most 60 bytes, control and non-ASCII bytes as \xNN.
@@ -379,6 +411,9 @@ bool NoticeFileReader::ReadSubSection(std::string_view openLine, NoticeRecord &r
         point = &r.sub_area.test_points.emplace_back();
         point->given = true;
     }
+    const auto *heads =
+        sub.antenna ? &AntennaLineHeads()[static_cast<size_t>(sub.antenna - kAntennaSections)] : nullptr;
+    int next = 0; // the azimuth expected next in an antenna table
     for (;;) {
         std::string_view line, key, value;
         const Got got = NextNonEmpty(line);
@@ -388,24 +423,37 @@ bool NoticeFileReader::ReadSubSection(std::string_view openLine, NoticeRecord &r
             return ExpectedAtEnd("\"" + sub.close + "\"");
         if (line == sub.close)
             return true;
+        if (heads && next < kAntennaEntries && BeginsWith(line, (*heads)[next])) {
+            const size_t keyEnd = (*heads)[next].size() - 3;
+            value = line.substr(keyEnd + 3);
+            if (!value.empty() && !StoreAntennaValue(*sub.antenna, next, line.substr(0, keyEnd), value, r))
+                return false;
+            ++next;
+            continue;
+        }
         if (!SplitKeyValue(line, key, value))
             return Expected("a line \"key = value\" or \"" + sub.close + "\"", line);
         if (value.empty())
             continue;
-        const bool stored = sub.antenna ? ReadAntennaLine(*sub.antenna, key, value, line, r)
-                            : point     ? ReadPointLine(*point, key, value, line)
-                                        : ReadCoordLine(key, value, line, r);
+        bool stored;
+        if (sub.antenna) {
+            const int i = AzimuthIndex(key, sub.antenna->keyPrefix);
+            if (i < 0)
+                return Expected("\"" + std::string(sub.antenna->keyPrefix) + "<0, 10, ... 350> = ...\"",
+                                line);
+            stored = StoreAntennaValue(*sub.antenna, i, key, value, r);
+            next = i + 1;
+        } else {
+            stored = point ? ReadPointLine(*point, key, value, line) : ReadCoordLine(key, value, line, r);
+        }
         if (!stored)
             return false;
     }
 }
 
-bool NoticeFileReader::ReadAntennaLine(const AntennaSection &section, std::string_view key,
-                                       std::string_view value, std::string_view line, NoticeRecord &r) {
-    const int i = AzimuthIndex(key, section.keyPrefix);
-    if (i < 0)
-        return Expected("\"" + std::string(section.keyPrefix) + "<0, 10, ... 350> = ...\"", line);
-    AntennaEntry &entry = (r.*section.table).entries[i];
+bool NoticeFileReader::StoreAntennaValue(const AntennaSection &section, int azimuthIndex,
+                                         std::string_view key, std::string_view value, NoticeRecord &r) {
+    AntennaEntry &entry = (r.*section.table).entries[static_cast<size_t>(azimuthIndex)];
     if (entry.given)
         return Fail(source_.LineNumber(), std::string(key) + " is given twice");
     entry.given = true;

@@ -63,8 +63,8 @@ class NoticeFileReader {
     struct NoticeParts;
     bool ReadNoticeBody(ReadNotice &notice);
     bool ReadSubSection(std::string_view openLine, NoticeRecord &r);
-    bool ReadAntennaLine(const AntennaSection &section, std::string_view key, std::string_view value,
-                         std::string_view line, NoticeRecord &r);
+    bool StoreAntennaValue(const AntennaSection &section, int azimuthIndex, std::string_view key,
+                           std::string_view value, NoticeRecord &r);
     bool ReadPointLine(TestPoint &point, std::string_view key, std::string_view value, std::string_view line);
     bool ReadCoordLine(std::string_view key, std::string_view value, std::string_view line, NoticeRecord &r);
     bool ReadKeyLine(std::string_view line, ReadNotice &notice);
