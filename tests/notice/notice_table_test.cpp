@@ -42,6 +42,22 @@ const cases::Adapters kFunctions = {
         const std::string text = r[1] == "SubArea" ? FormatSubAreaNotice(n, 1) : FormatNotice(n, 1);
         return Out{cases::Flag(text.find(r[4]) != std::string::npos)}; }}},
     {"ParseError", {1, [](auto &r) { return Out{ParseError(r[1])}; }}},
+    // a notice of a golden file ("file#n") or a named notice written alone, read back: the keys of the
+    // expected cells ("key=value") as read
+    {"ReadBack", {1, [](auto &r) {
+        NoticeFile file;
+        std::string error, bytes;
+        const std::size_t hash = r[1].find('#');
+        if (hash == std::string::npos)
+            Utf8ToWindows1252(FormatNoticeFile({"d", "t", "u"}, {record_text::Named(r[1])}), bytes);
+        const bool read = hash == std::string::npos ? ParseNoticeFile(bytes, "t.txt", file, error)
+                                                    : ReadNoticeFile(golden::DataPath(r[1].substr(0, hash)), file, error);
+        EXPECT_TRUE(read) << error;
+        const NoticeRecord &n = file.notices.at(hash == std::string::npos ? 0 : std::stoi(r[1].substr(hash + 1)) - 1).record;
+        Out out;
+        for (std::size_t i = 2; i < r.size(); ++i)
+            out.push_back(r[i].substr(0, r[i].find('=') + 1) + record_text::Get(n, r[i].substr(0, r[i].find('='))));
+        return out; }}},
     // the test-point slots of a GA1 notifying a count and holding as many POINT sections, or the error
     {"Ga1Slots", {2, [](auto &r) {
         std::string text = "File captured on x\nProcessed by u\nProgram Id: p\n\n<NOTICE>\nNotice No = 1\n"
