@@ -81,21 +81,6 @@ TEST(GeographyWithoutMap, NothingPassesAndPositionsAreReportedAsNotChecked) {
             .text.starts_with("FATAL ERROR : \r\n :  t_adm is a mandatory value (B)\r\nFATAL ERROR : "));
 }
 
-// One message per missing test point for the counts the rules accept; a count of 22 digits is read
-// without overflow and its report stays as short as the longest accepted one.
-TEST(GeographyContour, MissingTestPointsReportStaysBounded) {
-    constexpr std::string_view kMissing = "All the coordinates of the test points are mandatory";
-    for (const auto &[count, expected] : {std::pair{"5", 5}, {"99", 99}, {"1234567890123456789012", 99}}) {
-        NoticeRecord r = Make("GeoSquare", std::string("t_nb_test_pts=") + count);
-        r.sub_area.test_points.assign(200001, {});
-        const std::string text = ValidateNotice(r, nullptr).text;
-        int found = 0;
-        for (size_t at = text.find(kMissing); at != std::string::npos; at = text.find(kMissing, at + 1))
-            ++found;
-        EXPECT_EQ(found, expected) << count;
-    }
-}
-
 // Every plain decimal reads as the correctly rounded double, whatever its length.
 TEST(ItemNumbers, AgreeWithCorrectlyRoundedReading) {
     unsigned seed = 7;

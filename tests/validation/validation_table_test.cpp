@@ -161,6 +161,14 @@ const cases::Adapters kRules = {
         NoticeRecord record = Make(r[1], r[2]);
         const ValidationOutcome outcome = ValidateNotice(record, RealMap());
         return Out{Flag(outcome.receivable), outcome.caption, outcome.text}; }}},
+    // how many times a text is found in what Validate reports
+    {"Count", {3, [](auto &r) {
+        NoticeRecord record = Make(r[1], r[2]);
+        const std::string text = ValidateNotice(record, nullptr).text;
+        int found = 0;
+        for (std::size_t at = text.find(r[3]); at != std::string::npos; at = text.find(r[3], at + 1))
+            ++found;
+        return Out{std::to_string(found)}; }}},
     {"Given", {2, [](auto &r) {
         const NoticeRecord n = Make(r[1], r[2]);
         const auto given = [&](AntennaPattern p) { return Flag(PatternGiven(n, p)); };
