@@ -8,6 +8,7 @@
 #include "forms/parts/azimuth_fill.h"
 #include "forms/parts/coordination_list.h"
 #include "forms/parts/form_pieces.h"
+#include "forms/parts/screen_fit.h"
 #include "notice/capture.h"
 #include "notice/control_names.h"
 #include "notice/file_format.h"
@@ -111,6 +112,8 @@ void NoticeForm::Fire(const QString &control, On on, int row) {
 }
 
 void NoticeForm::InitNoticeForm() {
+    if (auto *bar = findChild<WorkflowBar *>())
+        ScrollFormBody(*this, *bar);
     for (auto *table : findChildren<AzimuthFrame *>())
         table->Build();
     // Enter in a box must not press a button the user did not mean: no button is a default one
@@ -131,6 +134,7 @@ void NoticeForm::InitNoticeForm() {
         });
     fieldChecks_->setParent(nullptr); // owned by the unique_ptr
     fieldChecks_->Attach();
+    WidenShortBoxes(*this);
     if (auto *reset = findChild<QAbstractButton *>(QString::fromLatin1(ctl::Button_Reset)))
         reset->setProperty(FieldCheckFilter::kSkipProperty, true);
     if (findChild<QListWidget *>(QString::fromLatin1(ctl::ListAdmAvail)))
@@ -146,8 +150,10 @@ void NoticeForm::InitNoticeForm() {
     controls_.SetText(ctl::Txt_Ntc_Number, "1");
     controls_.SetText(ctl::Txt_Filename, ProposedFileName().toStdString());
     ApplyCaptions(*this, kind());
-    // Internal remarks are kept off screen on every form that has them.
-    form_rules::ShowAll(controls_, {ctl::Lbl_int_rmk, ctl::txt_int_rmk}, false);
+    // Internal remarks are kept off screen on every form that has them, without keeping their room.
+    for (const char *name : {ctl::Lbl_int_rmk, ctl::txt_int_rmk})
+        if (QWidget *w = controls_.Find(name))
+            w->hide();
     Run(behaviour_.afterOpen);
     finished_ = false;
     saveRefused_ = false;
@@ -512,5 +518,15 @@ void NoticeForm::closeEvent(QCloseEvent *event) {
 // Escape (QDialog's rejection) neither saves nor discards: the form closes by Finish or by closing
 // its window, both of which keep the notice on the screen safe.
 void NoticeForm::reject() {}
+
+void NoticeForm::setVisible(bool visible) {
+    if (visible && !fitted_) {
+        fitted_ = true;
+        FitToScreen(*this);
+        // The real frame is known once the window is up: it must lie on the screen too.
+        QTimer::singleShot(0, this, [this] { KeepOnScreen(*this); });
+    }
+    QDialog::setVisible(visible);
+}
 
 } // namespace ondrell

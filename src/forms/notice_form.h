@@ -59,6 +59,8 @@ class NoticeForm : public QDialog {
 
     // Does nothing: Escape must not close the form (closing saves or asks).
     void reject() override;
+    // The first showing sizes the form to the screen it opens on.
+    void setVisible(bool visible) override;
 
   protected:
     // Attaches buttons, field checks, parts and rules, then runs the opening sequence.
@@ -109,6 +111,7 @@ class NoticeForm : public QDialog {
     bool saveRefused_ = false;
     bool finished_ = false;
     bool fileError_ = false;
+    bool fitted_ = false;
     QString openedFile_;
     QString finishedFile_;
 };

@@ -78,9 +78,18 @@ void QtFormControls::Show(std::string_view control, bool shown) {
                 buddyLabels_[label->buddy()].append(label);
         buddiesKnown_ = true;
     }
-    w->setVisible(shown);
+    // A control the rules show and hide keeps its room while hidden, so nothing else moves.
+    QList<QWidget *> together{w};
     for (QLabel *label : buddyLabels_.value(w))
-        label->setVisible(shown);
+        together.append(label);
+    for (QWidget *each : together) {
+        QSizePolicy policy = each->sizePolicy();
+        if (!policy.retainSizeWhenHidden()) {
+            policy.setRetainSizeWhenHidden(true);
+            each->setSizePolicy(policy);
+        }
+        each->setVisible(shown);
+    }
 }
 
 bool QtFormControls::Checked(std::string_view control) const {

@@ -1,6 +1,7 @@
 // What keeps every registered form safe and comfortable to use, run over the registry so a new form
 // is covered as soon as it registers: Escape, closing with a notice that would be lost, the
-// coordination list by keyboard, Enter, where the files go.
+// coordination list by keyboard, Enter, where the files go, fitting the screen, a layout that holds
+// still while rules show and hide fields, boxes wide enough for their text.
 #include "forms_support.h"
 #include "shell_probe_form.h"
 
@@ -9,9 +10,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <functional>
 
 using namespace ondrell;
 using namespace ondrell::testing;
@@ -46,6 +55,62 @@ class DiscardAnswers final : public Dialogs {
     void Beep() override { recorded.Beep(); }
     int Discards() const { return int(recorded.MessageTitles().count(QStringLiteral("Discard Notice"))); }
 };
+
+using Places = QHash<QWidget *, QRect>;
+
+// Where every named control the user sees lies within the form's body.
+Places PlacesIn(QWidget &form) {
+    QWidget *body = Control(form, "FormBody");
+    Places places;
+    for (QWidget *w : body->findChildren<QWidget *>())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
+            w->isVisibleTo(body))
+            places.insert(w, QRect(w->mapTo(body, QPoint()), w->size()));
+    return places;
+}
+
+QString Where(const QRect &r) {
+    return QStringLiteral("%1x%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+}
+
+// The first row of a layout in which two boxes lie apart with room that nothing of the row fills
+// (the layout spreading them over a width it cannot use), or an empty text.
+QString SpreadBoxes(QWidget &form) {
+    QList<QList<QLayoutItem *>> rows;
+    for (QLayout *layout : form.findChildren<QLayout *>()) {
+        if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+            for (int r = 0; r < grid->rowCount(); ++r) {
+                rows.append(QList<QLayoutItem *>());
+                for (int c = 0; c < grid->columnCount(); ++c)
+                    if (QLayoutItem *item = grid->itemAtPosition(r, c); item && !rows.last().contains(item))
+                        rows.last().append(item);
+            }
+        } else if (auto *box = qobject_cast<QBoxLayout *>(layout);
+                   box && box->direction() == QBoxLayout::LeftToRight) {
+            rows.append(QList<QLayoutItem *>());
+            for (int i = 0; i < box->count(); ++i)
+                rows.last().append(box->itemAt(i));
+        }
+    }
+    for (const auto &row : rows) {
+        QLineEdit *last = nullptr;
+        int filled = 0;
+        for (QLayoutItem *item : row) {
+            QWidget *w = item->widget();
+            if (item->spacerItem()) { // room the layout was asked to leave
+                last = nullptr;
+            } else if (auto *box = qobject_cast<QLineEdit *>(w); box && box->isVisible()) {
+                if (last && box->x() - last->geometry().right() - filled > 30)
+                    return last->objectName() + QStringLiteral(" to ") + box->objectName();
+                last = box;
+                filled = 0;
+            } else if (!item->isEmpty()) {
+                filled += item->geometry().width();
+            }
+        }
+    }
+    return {};
+}
 
 } // namespace
 
@@ -166,6 +231,129 @@ class FormsUsability : public QObject {
         QVERIFY(boxes > 0);
         QCOMPARE(clicks, 0);
         QVERIFY(form->isVisible());
+    }
+
+    // At any scale the window opens within the screen's free area, frame included, and every button
+    // of the workflow bar lies in the window, outside the scrolled body. The sizes go to the log.
+    void fitsTheScreen_data() { FormRows(); }
+    void fitsTheScreen() {
+        QFETCH(int, kind);
+        auto form = OpenForm(FormKind(kind));
+        ShowActive(*form);
+        QCoreApplication::processEvents();
+        const QRect free = form->screen()->availableGeometry();
+        qInfo("scale %s: %dx%d (least %dx%d) on %dx%d", qgetenv("QT_SCALE_FACTOR").constData(),
+              form->frameGeometry().width(), form->frameGeometry().height(), form->minimumWidth(),
+              form->minimumHeight(), free.width(), free.height());
+        QVERIFY(free.contains(form->frameGeometry()));
+        const auto buttons = Control(*form, "WorkflowBar")->findChildren<QPushButton *>();
+        QCOMPARE(buttons.size(), 4);
+        for (QPushButton *button : buttons) {
+            QVERIFY(button->isVisible());
+            QVERIFY(form->rect().contains(QRect(button->mapTo(form.get(), QPoint()), button->size())));
+            QVERIFY(!Control(*form, "FormBodyArea")->isAncestorOf(button));
+        }
+    }
+
+    // Every rule of the form run both ways, as a user would (each entry of a combo box picked, each
+    // option chosen, a digit typed and taken out again, each button clicked): no control seen before
+    // and after moved, and no frame spread its boxes apart.
+    void showingAndHidingMovesNothing_data() { FormRows(); }
+    void showingAndHidingMovesNothing() {
+        QFETCH(int, kind);
+        auto form = OpenForm(FormKind(kind));
+        ShowActive(*form);
+        QCoreApplication::processEvents(); // the layout settles once shown
+        int steps = 0, toggled = 0;
+        auto step = [&](const char *control, const std::function<void()> &act) {
+            const Places before = PlacesIn(*form);
+            act();
+            QCoreApplication::processEvents();
+            const Places after = PlacesIn(*form);
+            ++steps;
+            toggled += QSet(before.keyBegin(), before.keyEnd()) != QSet(after.keyBegin(), after.keyEnd());
+            for (auto it = before.begin(); it != before.end(); ++it)
+                QVERIFY2(!after.contains(it.key()) || after[it.key()] == it.value(),
+                         qPrintable(it.key()->objectName() + QStringLiteral(" moved by ") + control +
+                                    QStringLiteral(": ") + Where(it.value()) + QStringLiteral(" to ") +
+                                    Where(after[it.key()])));
+            QVERIFY2(SpreadBoxes(*form).isEmpty(),
+                     qPrintable(SpreadBoxes(*form) + QStringLiteral(" after ") + control));
+        };
+        for (const FormRule &rule : BehaviourOf(FormKind(kind)).rules) {
+            QWidget *w = form->findChild<QWidget *>(QString::fromLatin1(rule.control));
+            if (!w || !w->isVisibleTo(form.get()) || !w->isEnabled())
+                continue;
+            if (auto *combo = qobject_cast<QComboBox *>(w); combo && rule.on == On::Pick) {
+                // Each entry (the first dozen of a long list), then the first one again.
+                const int n = std::min(combo->count(), 12);
+                for (int i = 1; i <= n; ++i)
+                    if (combo->isVisibleTo(form.get()))
+                        step(rule.control, [&] { Choose(*form, rule.control, combo->itemText(i % n)); });
+            } else if (auto *box = qobject_cast<QLineEdit *>(w); box && !box->isReadOnly()) {
+                step(rule.control, [&] { Type(*form, rule.control, QStringLiteral("1")), Leave(*form); });
+                step(rule.control, [&] { Type(*form, rule.control, QString()), Leave(*form); });
+            } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+                step(rule.control, [&] { button->click(); });
+            }
+        }
+        qInfo("%d steps, %d of them showed or hid controls", steps, toggled);
+        QVERIFY(toggled > 0 || BehaviourOf(FormKind(kind)).rules.empty());
+    }
+
+    // At the least size the window takes, and at the whole screen's width, every short box has room
+    // for its longest text and no frame spreads its boxes apart.
+    void nothingClippedAtTheLeastSize_data() { FormRows(); }
+    void nothingClippedAtTheLeastSize() {
+        QFETCH(int, kind);
+        auto form = OpenForm(FormKind(kind));
+        ShowActive(*form);
+        const int frame = form->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        int boxes = 0;
+        for (const QSize size : {form->minimumSize(), form->screen()->availableGeometry().size()}) {
+            form->resize(size);
+            QCoreApplication::processEvents();
+            for (QLineEdit *box : form->findChildren<QLineEdit *>())
+                if (box->isVisible() && box->maxLength() <= 8) {
+                    const int text =
+                        box->fontMetrics().horizontalAdvance(QString(box->maxLength(), QLatin1Char('0')));
+                    QVERIFY2(box->width() >= text + 2 * frame + 4, qPrintable(box->objectName()));
+                    ++boxes;
+                }
+            QVERIFY2(SpreadBoxes(*form).isEmpty(), qPrintable(SpreadBoxes(*form)));
+        }
+        qInfo("%d short boxes checked at %dx%d and the screen's width", boxes, form->minimumWidth(),
+              form->minimumHeight());
+    }
+
+    // With ONDRELL_SCREENSHOT_DIR set (scripts/screenshots.sh): GS1 as it opens on this screen at
+    // this scale, and GS1 before and after a Plan entry of "1", side by side.
+    void pictures() {
+        const QDir dir(qEnvironmentVariable("ONDRELL_SCREENSHOT_DIR"));
+        if (dir.path() == QLatin1String("."))
+            QSKIP("no folder for pictures given");
+        auto form = OpenForm(FormKind::GS1);
+        ShowActive(*form);
+        QCoreApplication::processEvents();
+        const QSize screen = form->screen()->geometry().size() * form->devicePixelRatio();
+        const QString where = QStringLiteral("-%1x%2-scale%3.png")
+                                  .arg(screen.width())
+                                  .arg(screen.height())
+                                  .arg(qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")));
+        QPixmap before = form->grab();
+        QVERIFY(before.save(dir.filePath(QStringLiteral("GS1AssignFrmGE06") + where)));
+        Choose(*form, "Combo_GE06_Plan", QStringLiteral("1"));
+        QCoreApplication::processEvents();
+        QPixmap after = form->grab();
+        before.setDevicePixelRatio(1);
+        after.setDevicePixelRatio(1);
+        QPixmap both(before.width() + 16 + after.width(), std::max(before.height(), after.height()));
+        both.fill(Qt::darkGray);
+        QPainter painter(&both);
+        painter.drawPixmap(0, 0, before);
+        painter.drawPixmap(before.width() + 16, 0, after);
+        painter.end();
+        QVERIFY(both.save(dir.filePath(QStringLiteral("GS1AssignFrmGE06-plan-entry-1") + where)));
     }
 
     // On the main menu Enter means Go, wherever the focus is but on another button.

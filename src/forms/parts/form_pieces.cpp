@@ -5,6 +5,7 @@
 #include "ui_coordination_frame.h"
 #include "ui_workflow_bar.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,16 @@ CoordinationFrame::CoordinationFrame(QWidget *parent) : QGroupBox(parent) {
 WorkflowBar::WorkflowBar(QWidget *parent) : QWidget(parent) {
     Ui::WorkflowBar ui;
     ui.setupUi(this);
+}
+
+void WorkflowBar::FitWidth(int width) {
+    auto *row = findChild<QBoxLayout *>(QStringLiteral("bottomRow"));
+    if (!row)
+        return;
+    row->setDirection(QBoxLayout::LeftToRight);
+    row->invalidate();
+    if (minimumSizeHint().width() > width)
+        row->setDirection(QBoxLayout::TopToBottom);
 }
 
 namespace {
@@ -64,6 +75,8 @@ void AzimuthFrame::Build() {
         auto *fill = new QPushButton(QStringLiteral("Fill in ") + QString::fromLatin1(kind.title), this);
         fill->setObjectName(QString::fromLatin1(kind.button));
         grid->addWidget(fill, 8, 0, 1, 9, Qt::AlignRight);
+        // Room to spare goes beside the table, not between its boxes.
+        grid->setColumnStretch(9, 1);
     }
 }
 

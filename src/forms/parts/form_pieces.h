@@ -20,6 +20,8 @@ class WorkflowBar : public QWidget {
 
   public:
     explicit WorkflowBar(QWidget *parent = nullptr);
+    // The buttons beside the file name when the bar fits that width so, else on a row of their own.
+    void FitWidth(int width);
 };
 
 // One azimuth table (9EC, 9NH or 9NV): 36 boxes in four rows of nine, each under its azimuth, and
