@@ -10,6 +10,8 @@
 #include "support/case_table.h"
 #include "support/record_text.h"
 
+#include <cstdio>
+
 namespace ondrell {
 namespace {
 
@@ -42,6 +44,14 @@ const cases::Adapters kFunctions = {
         const std::string text = r[1] == "SubArea" ? FormatSubAreaNotice(n, 1) : FormatNotice(n, 1);
         return Out{cases::Flag(text.find(r[4]) != std::string::npos)}; }}},
     {"ParseError", {1, [](auto &r) { return Out{ParseError(r[1])}; }}},
+    {"Encode", {1, [](auto &r) {
+        std::string out;
+        EncodeProblem problem;
+        if (Utf8ToWindows1252(r[1], out, &problem))
+            return Out{out, Windows1252ToUtf8(out)};
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(problem.codePoint));
+        return problem.invalidUtf8 ? Out{"invalid"} : Out{"refused", code, std::to_string(problem.offset)}; }}},
     // a notice of a golden file ("file#n") or a named notice written alone, read back: the keys of the
     // expected cells ("key=value") as read
     {"ReadBack", {1, [](auto &r) {
