@@ -1,6 +1,7 @@
 // ondrell-tool export --geojson, run as a separate process: the output must parse as GeoJSON and
-// every coordinate must match the signed texts of the file it came from.
+// every coordinate must match the positions of the notices written (data/export.tsv).
 
+#include "support/case_file.h"
 #include "support/record_text.h"
 #include "tool_run.h"
 
@@ -16,48 +17,6 @@ namespace {
 
 using Json = nlohmann::json;
 using Position = std::pair<double, double>;
-
-// "+DDDMM[SS]" / "-DDMM[SS]" to degrees, independently of the tool's own reading.
-double SignedTextDegrees(const std::string &text, int degreeDigits) {
-    const double deg = std::stoi(text.substr(1, degreeDigits));
-    const double min = std::stoi(text.substr(1 + degreeDigits, 2));
-    const double sec = text.size() > 3u + degreeDigits ? std::stoi(text.substr(3 + degreeDigits, 2)) : 0;
-    return (text[0] == '-' ? -1 : 1) * (deg + min / 60 + sec / 3600);
-}
-
-// The positions a notice file holds, by notice number, straight from its lines.
-struct FilePositions {
-    std::map<std::string, Position> points; // "site", "target"
-    std::vector<Position> contour;
-};
-std::map<int, FilePositions> PositionsInFile(const std::string &bytes) {
-    std::map<int, FilePositions> notices;
-    std::istringstream lines(bytes);
-    std::string line, lon;
-    int number = 0;
-    bool inPoint = false;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const auto eq = line.find(" = ");
-        const std::string key = eq == std::string::npos ? line : line.substr(0, eq);
-        const std::string value = eq == std::string::npos ? "" : line.substr(eq + 3);
-        if (key == "Notice No")
-            number = std::stoi(value);
-        else if (key == "<POINT>" || key == "</POINT>")
-            inPoint = key == "<POINT>";
-        else if (key == "t_long" || key == "t_trg_long")
-            lon = value;
-        else if (key == "t_lat" || key == "t_trg_lat") {
-            const Position p{SignedTextDegrees(lon, 3), SignedTextDegrees(value, 2)};
-            if (inPoint)
-                notices[number].contour.push_back(p);
-            else
-                notices[number].points[key == "t_lat" ? "site" : "target"] = p;
-        }
-    }
-    return notices;
-}
 
 void ExpectNear(const Json &coordinates, const Position &p) {
     ASSERT_TRUE(coordinates.is_array() && coordinates.size() == 2 && coordinates[0].is_number());
@@ -127,50 +86,36 @@ TEST_F(ExportTool, FeaturesMatchTheFilesPositions) {
     const Json collection = Json::parse(run.out);
     ExpectGeoJson(collection);
 
-    // file, notice number, position -> geometry type ("" for no feature)
-    const struct {
-        const std::string &file;
-        int notice;
-        std::map<std::string, std::string> geometries;
-    } expected[] = {
-        {first, 1, {{"site", "Point"}}},
-        {first, 2, {{"site", "Point"}, {"target", "Point"}}},
-        {first, 3, {}},
-        {first, 4, {{"site", "Point"}}},
-        {second, 1, {{"contour", "Polygon"}}},
-        {second, 2, {{"contour", "LineString"}}},
-        {second, 3, {}},
-    };
-    size_t featureCount = 0;
-    for (const auto &want : expected) {
-        SCOPED_TRACE(want.file + " notice " + std::to_string(want.notice));
-        const FilePositions inFile = PositionsInFile(Slurp(want.file))[want.notice];
-        std::map<std::string, std::string> got;
-        for (const Json &feature : collection["features"]) {
-            const Json &properties = feature["properties"];
-            if (properties["file"] != want.file || properties["notice"] != want.notice)
-                continue;
-            const std::string position = properties["position"];
-            const Json &coordinates = feature["geometry"]["coordinates"];
-            got[position] = feature["geometry"]["type"];
-            if (position != "contour") {
-                ASSERT_TRUE(inFile.points.contains(position));
-                ExpectNear(coordinates, inFile.points.at(position));
-                continue;
-            }
-            std::vector<Json> line = got[position] == "Polygon" ? coordinates[0].get<std::vector<Json>>()
-                                                                : coordinates.get<std::vector<Json>>();
-            ASSERT_EQ(line.size(), inFile.contour.size());
-            // a ring may run the other way round to be counterclockwise
-            if (std::abs(line[1][0].get<double>() - inFile.contour[1].first) > 1e-6)
-                std::reverse(line.begin(), line.end());
-            for (size_t i = 0; i < line.size(); ++i)
-                ExpectNear(line[i], inFile.contour[i]);
+    const auto rows = cases::Load("tools/data/export.tsv");
+    ASSERT_EQ(collection["features"].size(), rows.size());
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.where);
+        std::vector<Position> want;
+        std::istringstream in(row[5]);
+        for (std::string p; in >> p;)
+            want.emplace_back(std::stod(p), std::stod(p.substr(p.find(',') + 1)));
+        const auto feature =
+            std::find_if(collection["features"].begin(), collection["features"].end(), [&](auto &f) {
+                const Json &properties = f["properties"];
+                return properties["file"] == (row[1] == "sites.txt" ? first : second) &&
+                       properties["notice"] == std::stoi(row[2]) && properties["position"] == row[3];
+            });
+        ASSERT_NE(feature, collection["features"].end());
+        ASSERT_EQ((*feature)["geometry"]["type"], row[4]);
+        const Json &coordinates = (*feature)["geometry"]["coordinates"];
+        if (row[4] == "Point") {
+            ExpectNear(coordinates, want[0]);
+            continue;
         }
-        EXPECT_EQ(got, want.geometries);
-        featureCount += got.size();
+        std::vector<Json> line =
+            (row[4] == "Polygon" ? coordinates[0] : coordinates).get<std::vector<Json>>();
+        ASSERT_EQ(line.size(), want.size());
+        // a ring may run the other way round to be counterclockwise
+        if (std::abs(line[1][0].get<double>() - want[1].first) > 1e-6)
+            std::reverse(line.begin(), line.end());
+        for (size_t i = 0; i < line.size(); ++i)
+            ExpectNear(line[i], want[i]);
     }
-    EXPECT_EQ(collection["features"].size(), featureCount);
 
     const Json &southWest = collection["features"][3];
     EXPECT_LT(southWest["geometry"]["coordinates"][0].get<double>(), -14.4);
