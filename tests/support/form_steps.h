@@ -87,7 +87,9 @@ inline void RunStep(OpenForm &open, const std::string &step, const ExtraSteps &e
         return it->second(open, step.substr(std::min(step.size(), verb.size() + 1)));
     using Step = std::function<void(FakeForm &, const std::string &c, const std::string &value)>;
     const auto &own = open.behaviour.ownTouchRule;
-    const auto list = [](const std::string &v) { return v.empty() ? std::vector<std::string>{} : SplitOn(v, '|'); };
+    const auto list = [](const std::string &v) {
+        return v.empty() ? std::vector<std::string>{} : SplitOn(v, '|');
+    };
     // clang-format off
     const std::map<std::string, Step, std::less<>> steps = {
         {"run", [&](FakeForm &, auto &c, auto &) { open.Run(c); }},

@@ -203,7 +203,8 @@ const cases::Adapters kRules = {
 };
 // clang-format on
 ONDRELL_CASE_TABLES(RuleTable, kRules, "validation/data/mandatory.tsv", "validation/data/not_carried.tsv",
-                    "validation/data/values.tsv", "validation/data/pieces.tsv", "validation/data/geography.tsv");
+                    "validation/data/values.tsv", "validation/data/pieces.tsv",
+                    "validation/data/geography.tsv");
 
 } // namespace
 } // namespace ondrell
