@@ -175,7 +175,7 @@ inline void Apply(NoticeRecord &r, std::string_view changes) {
 
 // A key's value as Set takes it: positions "deg,hemi,min,sec", coord[i] "adm,role", point[i]
 // "long,lat" ("" when not given), flags 0 or 1, an antenna entry its value ("" when not given); plus
-// coord.entries and points (the number of slots) and eff_hgt.any, attn_h.any, attn_v.any.
+// coord.entries and points (the number of slots), eff_hgt.any, attn_h.any, attn_v.any, eff_hgt[i].azimuth.
 inline std::string Get(const NoticeRecord &record, const std::string &key) {
     NoticeRecord &r = const_cast<NoticeRecord &>(record); // the look-ups below only read
     const std::size_t open = key.find('[');
@@ -205,7 +205,7 @@ inline std::string Get(const NoticeRecord &record, const std::string &key) {
         if (key.ends_with(".any"))
             return table->AnyGiven() ? "1" : "0";
         const AntennaEntry &e = table->entries.at(i);
-        return e.given ? e.value : "";
+        return key.ends_with(".azimuth") ? e.azimuth : e.given ? e.value : "";
     }
     throw std::invalid_argument("no record key " + key);
 }
