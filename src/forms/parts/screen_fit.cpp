@@ -169,13 +169,14 @@ void KeepOnScreen(QWidget &form) {
 }
 
 void WidenShortBoxes(QWidget &form) {
-    // Short boxes take codes (a hemisphere letter, two capitals) or numbers; longer texts scroll
-    // inside their box and get what the layout gives.
-    constexpr int kShort = 8;
+    // Short boxes take codes (a hemisphere letter, two capitals) or numbers; a longer text scrolls
+    // inside its box, which shows eight characters at least. Boxes without a limit keep their size.
+    constexpr int kShown = 8;
     form.ensurePolished();
+    const int unlimited = QLineEdit().maxLength();
     for (QLineEdit *box : form.findChildren<QLineEdit *>()) {
-        const int length = box->maxLength();
-        if (length <= 0 || length > kShort)
+        const int length = std::min(box->maxLength(), kShown);
+        if (length <= 0 || box->maxLength() == unlimited)
             continue;
         const QString widest(length, length <= 2 ? QLatin1Char('W') : QLatin1Char('0'));
         QStyleOptionFrame option;
