@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace ondrell {
 namespace {
@@ -18,6 +19,25 @@ template <class Record> auto *TextIn(const NoticeKey &key, Record &r) {
     if (key.subArea)
         return &(r.sub_area.*key.subArea);
     return static_cast<decltype(&r.t_action)>(nullptr);
+}
+
+std::uint64_t Word(const char *p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+// a == b, a word at a time for names of 8 bytes or more (the last word overlaps the one before).
+bool SameBytes(std::string_view a, std::string_view b) {
+    const size_t n = a.size();
+    if (n != b.size())
+        return false;
+    if (n < 8)
+        return a == b;
+    std::uint64_t diff = Word(a.data() + n - 8) ^ Word(b.data() + n - 8);
+    for (size_t i = 0; i + 8 < n; i += 8)
+        diff |= Word(a.data() + i) ^ Word(b.data() + i);
+    return diff == 0;
 }
 
 } // namespace
@@ -46,7 +66,7 @@ const NoticeKey *FindNoticeKey(std::string_view name) {
         return table;
     }();
     for (size_t i = hash(name) & kMask; slots[i]; i = (i + 1) & kMask)
-        if (slots[i]->name == name)
+        if (SameBytes(slots[i]->name, name))
             return slots[i];
     return nullptr;
 }

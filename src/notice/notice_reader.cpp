@@ -196,7 +196,12 @@ NoticeFileReader::NoticeFileReader() : parts_(std::make_unique<NoticeParts>()) {
 NoticeFileReader::~NoticeFileReader() = default;
 
 void NoticeFileReader::StoreText(std::string_view bytes, std::string &out) const {
-    if (source_.IsAscii())
+    if (source_.IsAscii() && bytes.size() <= 16 && bytes.size() <= out.capacity()) {
+        // Most values are short: copied in place, without the two library calls of assign().
+        out.clear();
+        for (const char c : bytes)
+            out.push_back(c);
+    } else if (source_.IsAscii())
         out.assign(bytes);
     else
         Windows1252ToUtf8(bytes, out);
@@ -216,7 +221,7 @@ bool NoticeFileReader::ExpectedAtEnd(const std::string &what) {
     return Fail(source_.LineNumber() + 1, "expected " + what + " but the file ends");
 }
 
-NoticeFileReader::Got NoticeFileReader::NextLine(std::string_view &line) {
+inline NoticeFileReader::Got NoticeFileReader::NextLine(std::string_view &line) {
     switch (source_.Next(line)) {
     case LineSource::Status::Line:
         if (source_.HasControlByte()) {
@@ -238,7 +243,7 @@ NoticeFileReader::Got NoticeFileReader::NextLine(std::string_view &line) {
     return Got::Fault;
 }
 
-NoticeFileReader::Got NoticeFileReader::NextNonEmpty(std::string_view &line) {
+inline NoticeFileReader::Got NoticeFileReader::NextNonEmpty(std::string_view &line) {
     Got got;
     while ((got = NextLine(line)) == Got::Line && line.empty()) {
     }
@@ -500,7 +505,7 @@ bool NoticeFileReader::ReadKeyLine(std::string_view line, ReadNotice &notice) {
 // The value of a key in the record, from its written form.
 bool NoticeFileReader::StoreValue(const NoticeKey &key, std::string_view value, ReadNotice &notice) {
     NoticeRecord &r = notice.record;
-    const std::string name(key.name);
+    const auto name = [&key] { return std::string(key.name); }; // for messages only
     switch (key.form) {
     case KeyForm::Number: {
         const auto number = ReadWholeNumber(value);
@@ -516,14 +521,14 @@ bool NoticeFileReader::StoreValue(const NoticeKey &key, std::string_view value, 
     case KeyForm::Date: {
         auto date = ReadIsoDate(value);
         if (!date)
-            return Expected("a date written yyyy-mm-dd for " + name, value);
+            return Expected("a date written yyyy-mm-dd for " + name(), value);
         r.*key.text = std::move(*date);
         return true;
     }
     case KeyForm::Time: {
         const auto time = ReadTime(value);
         if (!time)
-            return Expected("a time written HH:MM for " + name, value);
+            return Expected("a time written HH:MM for " + name(), value);
         StoreText(*time, r.*key.text);
         r.op_hours_given = true;
         return true;
@@ -533,8 +538,8 @@ bool NoticeFileReader::StoreValue(const NoticeKey &key, std::string_view value, 
         const bool longitude = key.form == KeyForm::Longitude;
         auto position = longitude ? ReadLongitude(value) : ReadLatitude(value);
         if (!position)
-            return Expected(longitude ? "a longitude written +DDDMMSS or -DDDMMSS for " + name
-                                      : "a latitude written +DDMMSS or -DDMMSS for " + name,
+            return Expected(longitude ? "a longitude written +DDDMMSS or -DDDMMSS for " + name()
+                                      : "a latitude written +DDMMSS or -DDMMSS for " + name(),
                             value);
         r.*key.position = std::move(*position);
         return true;

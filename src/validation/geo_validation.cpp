@@ -35,14 +35,16 @@ std::string SignedText(const Coordinate &c) {
 }
 
 // Checks one position and reports it: rejected is fatal, accepted with a detail is a warning.
+// The position's text is made only for a finding: most points are simply accepted.
+template <typename PositionOf>
 void ReportPoint(FindingSink &sink, const MapQueries &map, Coordinate &lon, Coordinate &lat,
-                 std::string_view country, int toleranceKm, const std::string &position) {
+                 std::string_view country, int toleranceKm, PositionOf position) {
     std::string detail;
     const bool accepted = CheckPointInCountry(map, lon, lat, country, toleranceKm, detail);
     if (!accepted)
-        sink.Fatal(position + detail);
+        sink.Fatal(position() + detail);
     else if (!detail.empty())
-        sink.Warning(position + detail);
+        sink.Warning(position() + detail);
 }
 
 std::string PositionText(std::string_view longKey, const std::string &lon, std::string_view latKey,
@@ -71,9 +73,9 @@ void CheckCountryAndSite(NoticeRecord &record, FindingSink &sink, const MapQueri
     } else {
         const std::string &country = siteAgainstAdministration ? record.t_adm : record.t_ctry;
         const int tolerance = siteAgainstAdministration ? kAdministrationToleranceKm : kCountryToleranceKm;
-        ReportPoint(
-            sink, map, record.site_long, record.site_lat, country, tolerance,
-            PositionText("t_long", SignedText(record.site_long), "t_lat", SignedText(record.site_lat)));
+        ReportPoint(sink, map, record.site_long, record.site_lat, country, tolerance, [&record] {
+            return PositionText("t_long", SignedText(record.site_long), "t_lat", SignedText(record.site_lat));
+        });
     }
 
     if (record.t_fragment == fragment::NTFD_RR && record.t_action == action::Modify &&
@@ -82,8 +84,10 @@ void CheckCountryAndSite(NoticeRecord &record, FindingSink &sink, const MapQueri
             sink.Fatal(" : target coordinates are incomplete");
         } else {
             ReportPoint(sink, map, record.trg_long, record.trg_lat, record.t_ctry, kCountryToleranceKm,
-                        PositionText("t_trg_long", SignedText(record.trg_long), "t_trg_lat",
-                                     SignedText(record.trg_lat)));
+                        [&record] {
+                            return PositionText("t_trg_long", SignedText(record.trg_long), "t_trg_lat",
+                                                SignedText(record.trg_lat));
+                        });
         }
     }
 }
@@ -125,7 +129,7 @@ bool CheckSubAreaContour(NoticeRecord &record, FindingSink &sink, const MapQueri
         Coordinate lon = SplitSignedLongitude(point.t_long);
         Coordinate lat = SplitSignedLatitude(point.t_lat);
         ReportPoint(sink, map, lon, lat, record.t_ctry, kCountryToleranceKm,
-                    PositionText("t_long", point.t_long, "t_lat", point.t_lat));
+                    [&point] { return PositionText("t_long", point.t_long, "t_lat", point.t_lat); });
     }
     if (sink.ok())
         sink.Merge(!CheckContourCrossing(subArea, sink.errors(), std::string(sink.label()), map));

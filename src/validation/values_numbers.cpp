@@ -19,20 +19,7 @@ bool IsDigit(char c) {
 
 // Only a sign, digits and one full stop with its fraction make the number: unlike the field
 // checks, the rules do not read an exponent, so "1e2" is 1.
-double ReadItemNumber(std::string_view text) {
-    // Plain digits, what most items hold: exact in a double up to 15 digits.
-    if (!text.empty() && text.size() <= 15) {
-        std::uint64_t digits = 0;
-        size_t i = 0;
-        for (; i < text.size(); ++i) {
-            const unsigned d = static_cast<unsigned>(static_cast<unsigned char>(text[i])) - '0';
-            if (d > 9)
-                break;
-            digits = digits * 10 + d;
-        }
-        if (i == text.size())
-            return static_cast<double>(digits);
-    }
+double ReadItemNumberSlowly(std::string_view text) {
     // Most items are short plain numbers: their value is computed without building a text when the
     // digits fit a double exactly and the fraction is at most 22 digits, where one correctly rounded
     // division gives the same double as reading the text would.

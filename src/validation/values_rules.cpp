@@ -60,6 +60,15 @@ bool RuleFails(const ValueRule &rule, const NoticeRecord &record, std::string &d
     return false;
 }
 
+// The same set by the very same texts (the tables share their type constants); a set written
+// out again merely counts as another one.
+bool SameTexts(const TypeSet &a, const TypeSet &b) {
+    for (size_t i = 0; i < a.types.size(); ++i)
+        if (a.types[i].data() != b.types[i].data() || a.types[i].size() != b.types[i].size())
+            return false;
+    return a.except == b.except;
+}
+
 } // namespace
 
 bool TypeSet::Matches(std::string_view type) const {
@@ -69,8 +78,14 @@ bool TypeSet::Matches(std::string_view type) const {
 }
 
 void Run(std::span<const ValueRule> rules, const NoticeRecord &record, FindingSink &sink) {
+    // Rules follow each other with the same type set: its answer is kept from one rule to the next.
+    const TypeSet *last = nullptr;
+    bool matches = false;
     for (const ValueRule &rule : rules) {
-        if (!rule.types.Matches(record.t_notice_type))
+        if (!last || !SameTexts(rule.types, *last))
+            matches = rule.types.Matches(record.t_notice_type);
+        last = &rule.types;
+        if (!matches)
             continue;
         std::string detail;
         if (RuleFails(rule, record, detail))
