@@ -77,6 +77,10 @@ struct FolderEntry {
 // begins with "."; "." and ".." are never listed. Empty when the folder cannot be read.
 std::vector<FolderEntry> ListFolder(const std::string &folder, const std::string &pattern);
 
+// Sets an environment variable of this process, or removes it when value is nullptr. Windows
+// keeps no empty values: "" removes the variable there.
+void SetEnv(const std::string &name, const char *value);
+
 // True when the standard error stream is a terminal (progress lines make sense there).
 bool StandardErrorIsTerminal();
 

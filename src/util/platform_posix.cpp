@@ -178,6 +178,13 @@ std::vector<FolderEntry> ListFolder(const std::string &folder, const std::string
     return entries;
 }
 
+void SetEnv(const std::string &name, const char *value) {
+    if (value)
+        setenv(name.c_str(), value, 1);
+    else
+        unsetenv(name.c_str());
+}
+
 bool StandardErrorIsTerminal() {
     return isatty(STDERR_FILENO) == 1;
 }

@@ -249,6 +249,10 @@ std::vector<FolderEntry> ListFolder(const std::string &folder, const std::string
     return entries;
 }
 
+void SetEnv(const std::string &name, const char *value) {
+    _wputenv_s(Wide(name).c_str(), Wide(value ? value : "").c_str());
+}
+
 bool StandardErrorIsTerminal() {
     DWORD mode = 0;
     return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;

@@ -2,6 +2,7 @@
 
 #include "geo/map_format.h"
 #include "geo/world_map.h"
+#include "util/platform.h"
 
 #include <gtest/gtest.h>
 
@@ -55,18 +56,18 @@ TEST(MapLoadTest, RefusesMissingForeignAndTruncatedFiles) {
 TEST(MapLoadTest, DefaultPathIsBesideTheProgramUnlessOverridden) {
     const char *outer = std::getenv("ONDRELL_MAP_FILE");
     const std::string saved = outer ? outer : "";
-    unsetenv("ONDRELL_MAP_FILE");
+    platform::SetEnv("ONDRELL_MAP_FILE", nullptr);
     EXPECT_EQ(DefaultMapPath("/opt/ondrell/bin"), "/opt/ondrell/bin/ondrell.map");
     EXPECT_EQ(DefaultMapPath("/opt/ondrell/bin/"), "/opt/ondrell/bin/ondrell.map");
     EXPECT_EQ(DefaultMapPath(""), "ondrell.map");
-    setenv("ONDRELL_MAP_FILE", "", 1); // set but empty: not an override
+    platform::SetEnv("ONDRELL_MAP_FILE", ""); // set but empty: not an override
     EXPECT_EQ(DefaultMapPath("/opt/ondrell/bin"), "/opt/ondrell/bin/ondrell.map");
-    setenv("ONDRELL_MAP_FILE", "/data/other.map", 1);
+    platform::SetEnv("ONDRELL_MAP_FILE", "/data/other.map");
     EXPECT_EQ(DefaultMapPath("/opt/ondrell/bin"), "/data/other.map");
     if (outer)
-        setenv("ONDRELL_MAP_FILE", saved.c_str(), 1);
+        platform::SetEnv("ONDRELL_MAP_FILE", saved.c_str());
     else
-        unsetenv("ONDRELL_MAP_FILE");
+        platform::SetEnv("ONDRELL_MAP_FILE", nullptr);
 }
 
 } // namespace

@@ -177,7 +177,7 @@ TEST(Reader, SurvivesJunkAndHugeInput) {
     EXPECT_FALSE(ReadNoticeFile("/nonexistent/n.txt", file, error));
     EXPECT_EQ(error, "/nonexistent/n.txt: cannot open the file: No such file or directory");
     EXPECT_FALSE(ReadNoticeFile("/", file, error));
-    EXPECT_NE(error.find("/: cannot read the file: Is a directory"), std::string::npos) << error;
+    EXPECT_EQ(error.rfind("/: cannot ", 0), 0u) << error; // a folder: POSIX opens it but cannot read it
 }
 
 TEST(Reader, StreamsAHundredThousandNoticesFromAFile) {
@@ -192,15 +192,17 @@ TEST(Reader, StreamsAHundredThousandNoticesFromAFile) {
             out << FormatNotice(Named("Tb5"), i) << "\r\n";
         out << FormatTail(100000) << "\r\n";
     }
-    NoticeFileReader reader;
-    ASSERT_TRUE(reader.Open(path.string())) << reader.Error();
-    ReadNotice notice;
-    int count = 0;
-    while (reader.Next(notice))
-        ASSERT_EQ(notice.number, ++count);
-    EXPECT_EQ(reader.Error(), "");
-    EXPECT_EQ(count, 100000);
-    EXPECT_EQ(reader.TailCount(), 100000);
+    {
+        NoticeFileReader reader; // closed before the file is removed, as Windows requires
+        ASSERT_TRUE(reader.Open(path.string())) << reader.Error();
+        ReadNotice notice;
+        int count = 0;
+        while (reader.Next(notice))
+            ASSERT_EQ(notice.number, ++count);
+        EXPECT_EQ(reader.Error(), "");
+        EXPECT_EQ(count, 100000);
+        EXPECT_EQ(reader.TailCount(), 100000);
+    }
     std::filesystem::remove(path);
 }
 

@@ -58,9 +58,11 @@ TEST(FileName, RunsDatePartsTogetherUnpadded) {
     when.tm_hour = 9;
     when.tm_min = 5;
     when.tm_sec = 7;
+    const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
     EXPECT_EQ(ProposedFileName("/home/u/notices", "/opt/ondrell", "GS1", when, "jdupont"),
-              "/home/u/notices/GS1-200958-957-jdupont.txt");
-    EXPECT_EQ(ProposedFileName("", "/opt/ondrell", "TB5", when, "x"), "/opt/ondrell/TB5-200958-957-x.txt");
+              "/home/u/notices" + sep + "GS1-200958-957-jdupont.txt");
+    EXPECT_EQ(ProposedFileName("", "/opt/ondrell", "TB5", when, "x"),
+              "/opt/ondrell" + sep + "TB5-200958-957-x.txt");
 }
 
 // The fixed header lines are in the whole-file golden bytes; here only the live values.
