@@ -17,6 +17,7 @@
 #include "notice/text_check.h"
 #include "refdata/area_codes.h"
 #include "refdata/frequencies.h"
+#include "util/platform.h"
 #include "util/user_name.h"
 #include "validation/save_readiness.h"
 #include "validation/validate.h"
@@ -49,10 +50,7 @@ QString Q(const std::string &s) {
 }
 
 std::tm Now() {
-    std::time_t t = std::time(nullptr);
-    std::tm when{};
-    localtime_r(&t, &when);
-    return when;
+    return platform::LocalTime(std::time(nullptr));
 }
 
 // The error a form shows when the file cannot be created or written.

@@ -143,10 +143,10 @@ std::optional<MapFile> MapFile::Open(const std::string &path, MapCheck check, st
 
 std::optional<MapFile> MapFile::ReadCopy(const std::string &path, MapCheck check, std::string *error) {
     std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
+    const auto size = std::filesystem::file_size(platform::PathFromUtf8(path), ec);
     if (ec)
         return Refuse("", "cannot open " + path + ": " + ec.message(), error);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
     if (!in)
         return Refuse("", "cannot open " + path, error);
     if (size == 0)

@@ -1,6 +1,7 @@
 #include "geo/world_map.h"
 
 #include "geo/world_map_impl.h"
+#include "util/platform.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -142,7 +143,7 @@ std::vector<std::string> WorldMap::Symbols() const {
 }
 
 std::string DefaultMapPath(const std::string &exeDir) {
-    if (const char *env = std::getenv("ONDRELL_MAP_FILE"); env && *env)
+    if (std::string env = platform::GetEnv("ONDRELL_MAP_FILE"); !env.empty())
         return env;
     if (exeDir.empty())
         return kMapFileName;
@@ -152,8 +153,8 @@ std::string DefaultMapPath(const std::string &exeDir) {
     const std::string installedDir = dir + ONDRELL_MAP_DIR_FROM_BIN;
     // In an installed tree without its map, the installed place is the one to name in messages.
     std::error_code ec;
-    const bool useInstalled =
-        !std::filesystem::exists(beside, ec) && std::filesystem::is_directory(installedDir, ec);
+    const bool useInstalled = !std::filesystem::exists(platform::PathFromUtf8(beside), ec) &&
+                              std::filesystem::is_directory(platform::PathFromUtf8(installedDir), ec);
     return useInstalled ? installedDir + "/" + kMapFileName : beside;
 }
 

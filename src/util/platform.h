@@ -77,9 +77,16 @@ struct FolderEntry {
 // begins with "."; "." and ".." are never listed. Empty when the folder cannot be read.
 std::vector<FolderEntry> ListFolder(const std::string &folder, const std::string &pattern);
 
+// The value of an environment variable, "" when it is unset (UTF-8 on Windows too).
+std::string GetEnv(const std::string &name);
+
 // Sets an environment variable of this process, or removes it when value is nullptr. Windows
 // keeps no empty values: "" removes the variable there.
 void SetEnv(const std::string &name, const char *value);
+
+// Makes the standard output stream write bytes as they are: Windows would turn each "\n" into
+// "\r\n", so a program's output would differ between systems. Nothing to do on POSIX systems.
+void UseBinaryStdout();
 
 // True when the standard error stream is a terminal (progress lines make sense there).
 bool StandardErrorIsTerminal();

@@ -4,6 +4,7 @@
 #include "util/dates.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include <dirent.h>
@@ -178,12 +179,19 @@ std::vector<FolderEntry> ListFolder(const std::string &folder, const std::string
     return entries;
 }
 
+std::string GetEnv(const std::string &name) {
+    const char *value = std::getenv(name.c_str());
+    return value ? value : "";
+}
+
 void SetEnv(const std::string &name, const char *value) {
     if (value)
         setenv(name.c_str(), value, 1);
     else
         unsetenv(name.c_str());
 }
+
+void UseBinaryStdout() {}
 
 bool StandardErrorIsTerminal() {
     return isatty(STDERR_FILENO) == 1;

@@ -249,8 +249,18 @@ std::vector<FolderEntry> ListFolder(const std::string &folder, const std::string
     return entries;
 }
 
+std::string GetEnv(const std::string &name) {
+    const wchar_t *value = _wgetenv(Wide(name).c_str());
+    return value ? Utf8(value) : std::string();
+}
+
 void SetEnv(const std::string &name, const char *value) {
     _wputenv_s(Wide(name).c_str(), Wide(value ? value : "").c_str());
+}
+
+void UseBinaryStdout() {
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
 }
 
 bool StandardErrorIsTerminal() {

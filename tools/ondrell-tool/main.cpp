@@ -1,5 +1,6 @@
 #include "command.h"
 #include "tool_version.h"
+#include "util/platform.h"
 
 #include <iostream>
 
@@ -11,6 +12,8 @@ std::vector<CommandSetup> &Commands() {
 } // namespace ondrell::tool
 
 int main(int argc, char **argv) {
+    // The same bytes on every system: the outputs are read by programs, not only by people.
+    ondrell::platform::UseBinaryStdout();
     CLI::App app{"ondrell-tool: command-line companion of the Ondrell notice program", "ondrell-tool"};
     app.require_subcommand(1);
     app.set_version_flag("--version", ondrell::tool::VersionText(),
