@@ -221,7 +221,8 @@ TEST(MapDamageTest, RandomDamageNeverLeavesTheMap) {
 }
 
 // The builder replaces the map by renaming a new file over it: a program using the old one goes
-// on answering from it, mapped or copied. A copy also survives the file rewritten in place.
+// on answering from it, mapped or copied (Windows refuses the rename while the file is mapped). A
+// copy also survives the file rewritten in place.
 TEST(MapDamageTest, ReplacingTheFileKeepsTheLoadedMap) {
     const auto dir =
         std::filesystem::temp_directory_path() / ("ondrell_map_replace_" + std::to_string(::getpid()));
@@ -230,8 +231,14 @@ TEST(MapDamageTest, ReplacingTheFileKeepsTheLoadedMap) {
     const struct {
         MapAccess access;
         bool rename;
-    } cases[] = {{MapAccess::Map, true}, {MapAccess::Copy, true}, {MapAccess::Copy, false}};
+    } cases[] = {{MapAccess::Copy, true}, {MapAccess::Copy, false}, {MapAccess::Map, true}};
     for (const auto &c : cases) {
+#ifdef _WIN32
+        if (c.access == MapAccess::Map) {
+            std::filesystem::remove_all(dir);
+            GTEST_SKIP() << "Windows refuses to replace a file that is mapped (the builder says so)";
+        }
+#endif
         std::filesystem::copy_file(ONDRELL_MAP_FILE, path, std::filesystem::copy_options::overwrite_existing);
         std::string error;
         const auto map = WorldMap::Load(path.string(), &error, MapCheck::Tables, c.access);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -73,8 +74,12 @@ MapStats WriteMapFile(const std::vector<AreaPolygon> &input, const std::string &
         if (!file.flush())
             throw std::runtime_error("cannot write " + temp);
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0)
-        throw std::runtime_error("cannot rename " + temp + " to " + path);
+    // Replaces an older map (std::rename would refuse to on Windows). Windows refuses while a
+    // running program maps the old map: the error says why.
+    std::error_code renamed;
+    std::filesystem::rename(temp, path, renamed);
+    if (renamed)
+        throw std::runtime_error("cannot rename " + temp + " to " + path + ": " + renamed.message());
 
     MapStats stats;
     stats.areas = areas.size();
