@@ -411,7 +411,7 @@ FormBehaviour AssignmentBehaviour(FormKind kind) {
 
 std::vector<int> AzimuthFillIndices(int from, int to) {
     std::vector<int> indices;
-    for (long a = from; a <= to; a += 10)
+    for (long long a = from; a <= to; a += 10) // long is 32 bits on Windows
         if (a >= 0 && a <= 350 && a % 10 == 0)
             indices.push_back(static_cast<int>(a / 10));
     return indices;
