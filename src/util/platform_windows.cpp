@@ -146,9 +146,12 @@ int LockForWriting(int fd) {
     const HANDLE handle = HandleOf(fd);
     if (handle == INVALID_HANDLE_VALUE)
         return EBADF;
-    OVERLAPPED whole{};
-    if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD,
-                   &whole))
+    // One byte far beyond the end of any notice file: a second writer is kept out as flock keeps it
+    // out on POSIX systems, while the notice bytes stay readable (Windows locks are mandatory, so a
+    // lock over them would refuse every reader, the tool's validate included).
+    OVERLAPPED beyond{};
+    beyond.OffsetHigh = 0x40000000; // 2^62
+    if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &beyond))
         return 0;
     const DWORD code = GetLastError();
     return code == ERROR_LOCK_VIOLATION || code == ERROR_SHARING_VIOLATION ? EWOULDBLOCK : ErrnoOf(code);

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 namespace ondrell {
@@ -69,6 +70,10 @@ TEST_F(PlatformFiles, WritesALockedFileByteForByte) {
     EXPECT_EQ(platform::FileInfo(fd, regular, size), 0);
     EXPECT_TRUE(regular);
     EXPECT_EQ(size, 4);
+    { // the lock keeps writers out, not readers
+        std::ifstream reader(platform::PathFromUtf8(path), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "a\r\nb");
+    }
     EXPECT_EQ(platform::CloseFile(fd), 0);
     const platform::MappedFile written = platform::MapReadOnly(path);
     ASSERT_NE(written.data, nullptr) << written.error;
