@@ -53,10 +53,19 @@ std::chrono::year_month_day AddCalendarMonths(std::chrono::year_month_day date, 
 }
 
 std::chrono::year_month_day LocalToday() {
-    const std::tm local = platform::LocalTime(std::time(nullptr));
-    return std::chrono::year_month_day{std::chrono::year{local.tm_year + 1900},
-                                       std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
-                                       std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
+    // Every notice validated asks; the local calendar is worked out again only when the second
+    // has changed.
+    thread_local std::time_t asked = -1;
+    thread_local std::chrono::year_month_day today;
+    const std::time_t now = std::time(nullptr);
+    if (now != asked) {
+        const std::tm local = platform::LocalTime(now);
+        today = std::chrono::year_month_day{std::chrono::year{local.tm_year + 1900},
+                                            std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                                            std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
+        asked = now;
+    }
+    return today;
 }
 
 } // namespace ondrell
