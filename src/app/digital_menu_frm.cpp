@@ -13,11 +13,11 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPixmap>
 
 #include <algorithm>
 
@@ -30,25 +30,46 @@ const QString kCrLf = QStringLiteral("\r\n");
 const QString kMenuTitle = QStringLiteral("Ostrel Data Capture - GE06 Digital Broadcasting Notices");
 const QString kBannerText = QStringLiteral("GE06 Digital Broadcasting Notices");
 
-// The menu's picture: a plain banner drawn at start-up, so no image file has to ship. It is at least
-// as wide as its text, so the menu grows to show all of it whatever the language of its captions.
-QPixmap MenuBanner(int width) {
-    constexpr int kMargin = 16;
+// The menu's picture: a plain banner painted with the menu, so no image file has to ship and no
+// picture is drawn before the menu is on screen.
+constexpr int kBannerHeight = 84;
+constexpr int kBannerMargin = 16;
+
+QFont BannerFont() {
     QFont font;
     font.setPointSize(20);
     font.setBold(true);
-    width = std::max(width, QFontMetrics(font).horizontalAdvance(kBannerText) + 2 * kMargin);
-    QPixmap banner(width, 84);
-    QPainter painter(&banner);
-    QLinearGradient gradient(0, 0, width, 0);
-    gradient.setColorAt(0, QColor(0x1f, 0x3b, 0x6e));
-    gradient.setColorAt(1, QColor(0x3d, 0x7a, 0xb8));
-    painter.fillRect(banner.rect(), gradient);
-    painter.setPen(Qt::white);
-    painter.setFont(font);
-    painter.drawText(banner.rect().adjusted(kMargin, 0, -kMargin, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     kBannerText);
-    return banner;
+    return font;
+}
+
+class BannerPainter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto *banner = static_cast<QWidget *>(watched);
+        QPainter painter(banner);
+        QLinearGradient gradient(0, 0, banner->width(), 0);
+        gradient.setColorAt(0, QColor(0x1f, 0x3b, 0x6e));
+        gradient.setColorAt(1, QColor(0x3d, 0x7a, 0xb8));
+        painter.fillRect(banner->rect(), gradient);
+        painter.setPen(Qt::white);
+        painter.setFont(BannerFont());
+        painter.drawText(banner->rect().adjusted(kBannerMargin, 0, -kBannerMargin, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter, kBannerText);
+        return true;
+    }
+};
+
+// At least as wide as its text, so the menu grows to show all of it whatever the language of its
+// captions.
+void SetUpBanner(QWidget &banner, int menuWidth) {
+    const int textWidth = QFontMetrics(BannerFont()).horizontalAdvance(kBannerText);
+    banner.setMinimumSize(std::max(menuWidth, textWidth + 2 * kBannerMargin), kBannerHeight);
+    banner.installEventFilter(new BannerPainter(&banner));
 }
 
 void Uncheck(QRadioButton *option) {
@@ -76,7 +97,7 @@ DigitalMenuFrmGE06::DigitalMenuFrmGE06(const QString &exeDir, QWidget *parent)
     ui_->Lbl_LastFile->hide();
     ui_->LblProgrVer->setText(
         QString::fromUtf8(kProgramIdentification.data(), kProgramIdentification.size()));
-    ui_->Picture1->setPixmap(MenuBanner(sizeHint().width()));
+    SetUpBanner(*ui_->Picture1, sizeHint().width());
 }
 
 DigitalMenuFrmGE06::~DigitalMenuFrmGE06() {
