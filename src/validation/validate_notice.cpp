@@ -19,10 +19,12 @@ ValidationOutcome ValidateNotice(NoticeRecord &record, const WorldMap *map) {
     outcome.receivable = values && mandatory && geography;
     if (outcome.receivable) {
         outcome.caption = "Notice Receivable";
-        outcome.text = "The notice is receivable" + std::string(kCrLf) + errors;
+        constexpr std::string_view kReceivable = "The notice is receivable";
+        outcome.text.reserve(kReceivable.size() + kCrLf.size() + errors.size());
+        outcome.text.append(kReceivable).append(kCrLf).append(errors);
     } else {
         outcome.caption = "Notice Error(s)";
-        outcome.text = errors;
+        outcome.text = std::move(errors);
     }
     return outcome;
 }
