@@ -196,12 +196,7 @@ NoticeFileReader::NoticeFileReader() : parts_(std::make_unique<NoticeParts>()) {
 NoticeFileReader::~NoticeFileReader() = default;
 
 void NoticeFileReader::StoreText(std::string_view bytes, std::string &out) const {
-    if (source_.IsAscii() && bytes.size() <= 16 && bytes.size() <= out.capacity()) {
-        // Most values are short: copied in place, without the two library calls of assign().
-        out.clear();
-        for (const char c : bytes)
-            out.push_back(c);
-    } else if (source_.IsAscii())
+    if (source_.IsAscii())
         out.assign(bytes);
     else
         Windows1252ToUtf8(bytes, out);
