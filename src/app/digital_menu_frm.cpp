@@ -65,10 +65,10 @@ class BannerPainter : public QObject {
 };
 
 // At least as wide as its text, so the menu grows to show all of it whatever the language of its
-// captions.
-void SetUpBanner(QWidget &banner, int menuWidth) {
+// captions; the layout stretches it across the menu.
+void SetUpBanner(QWidget &banner) {
     const int textWidth = QFontMetrics(BannerFont()).horizontalAdvance(kBannerText);
-    banner.setMinimumSize(std::max(menuWidth, textWidth + 2 * kBannerMargin), kBannerHeight);
+    banner.setMinimumSize(textWidth + 2 * kBannerMargin, kBannerHeight);
     banner.installEventFilter(new BannerPainter(&banner));
 }
 
@@ -97,7 +97,7 @@ DigitalMenuFrmGE06::DigitalMenuFrmGE06(const QString &exeDir, QWidget *parent)
     ui_->Lbl_LastFile->hide();
     ui_->LblProgrVer->setText(
         QString::fromUtf8(kProgramIdentification.data(), kProgramIdentification.size()));
-    SetUpBanner(*ui_->Picture1, sizeHint().width());
+    SetUpBanner(*ui_->Picture1);
 }
 
 DigitalMenuFrmGE06::~DigitalMenuFrmGE06() {
