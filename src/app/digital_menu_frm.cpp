@@ -68,7 +68,8 @@ class BannerPainter : public QObject {
 // captions; the layout stretches it across the menu.
 void SetUpBanner(QWidget &banner) {
     const int textWidth = QFontMetrics(BannerFont()).horizontalAdvance(kBannerText);
-    banner.setMinimumSize(textWidth + 2 * kBannerMargin, kBannerHeight);
+    banner.setMinimumWidth(textWidth + 2 * kBannerMargin);
+    banner.setFixedHeight(kBannerHeight);
     banner.installEventFilter(new BannerPainter(&banner));
 }
 
