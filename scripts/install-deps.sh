@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, test and run.
+# Installs every Debian package the project needs to build, test and run, and any further packages
+# named as arguments (scripts/windows-check.sh adds its cross-compiler and wine that way).
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ packages=(
   fonts-dejavu-core
   help2man desktop-file-utils appstream file dpkg-dev
   clang-14 libclang-rt-14-dev # scripts/fuzz.sh: libFuzzer with the sanitizers
+  "$@"
 )
 
 missing=()

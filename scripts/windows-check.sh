@@ -13,26 +13,10 @@ deps=$out/deps
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 started=$SECONDS
 
-packages=(
-  cmake ninja-build perl
-  g++-mingw-w64-x86-64-posix wine64
-  googletest libgeographiclib-dev geographiclib-doc libcli11-dev nlohmann-json3-dev
-)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update
-  $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 googletest geographiclib-doc perl
 
 map=$root/build/bin/ondrell.map
 if [ ! -f "$map" ]; then
-  bash scripts/install-deps.sh
   npm ci --prefix data --no-audit --no-fund --loglevel=error
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
   cmake --build build --target ondrell_map

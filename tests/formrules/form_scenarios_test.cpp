@@ -15,7 +15,7 @@ void Point(FakeForm &f, const std::string &parts, bool typed) {
     using namespace ctl;
     const char *fields[] = {Txt_RRC04_Deg_Long, Txt_RRC04_Min_Long, Txt_RRC04_Sec_Long, Txt_RRC04_EW,
                             Txt_RRC04_Deg_Lat,  Txt_RRC04_Min_Lat,  Txt_RRC04_Sec_Lat,  Txt_RRC04_NS};
-    const auto values = SplitOn(parts, ',');
+    const auto values = Split(parts, ',');
     for (std::size_t i = 0; i < values.size(); ++i)
         typed ? f.Type(fields[i], values[i]) : void(f.Set(fields[i], values[i]));
 }

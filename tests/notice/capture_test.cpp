@@ -35,10 +35,10 @@ TEST_P(Capture, Row) {
                 });
     }
     const CaptureStamp stamp{"2009-05-08", "jdoe"};
-    for (const std::string &code : testing::SplitOn(row[0], ' ')) {
+    for (const std::string &code : testing::Split(row[0], ' ')) {
         NoticeRecord r;
         code == "GA1" ? CaptureSubAreaNotice(form, r, stamp) : CaptureNotice(form, r, CodeNamed(code), stamp);
-        for (const std::string &item : testing::SplitOn(expected, ';')) {
+        for (const std::string &item : testing::Split(expected, ';')) {
             const std::size_t start = item.find_first_not_of(' '), eq = item.find('=');
             if (start == std::string::npos)
                 continue;

@@ -12,6 +12,18 @@
 
 namespace ondrell::cases {
 
+// "a,b,,c" split on ',' gives four parts; an empty text gives one empty part.
+inline std::vector<std::string> Split(std::string_view text, char by) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t at = text.find(by, start);
+        parts.emplace_back(text.substr(start, at - start));
+        if (at == std::string_view::npos)
+            return parts;
+        start = at + 1;
+    }
+}
+
 struct Row {
     std::string where; // "file:line"
     std::vector<std::string> cells;

@@ -7,6 +7,7 @@
 
 #include "forms/rules/form_rules.h"
 #include "notice/notice_types.h"
+#include "support/case_file.h"
 
 #include <map>
 #include <set>
@@ -16,6 +17,8 @@
 #include <vector>
 
 namespace ondrell::testing {
+
+using cases::Split;
 
 struct FakeControl {
     std::string text;
@@ -157,17 +160,6 @@ class FakeForm : public FormControls, public FormPrompts {
     const FormBehaviour *behaviour_ = nullptr;
 };
 
-inline std::vector<std::string> SplitOn(std::string_view text, char by) {
-    std::vector<std::string> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t at = text.find(by, start);
-        parts.emplace_back(text.substr(start, at - start));
-        if (at == std::string_view::npos)
-            return parts;
-        start = at + 1;
-    }
-}
-
 // The steps that fill a form without running rules; false for any other verb.
 inline bool FillStep(FakeForm &f, std::string_view verb, const std::string &c, const std::string &value) {
     if (verb != "set" && verb != "check" && verb != "uncheck" && verb != "hide" && verb != "items")
@@ -176,7 +168,7 @@ inline bool FillStep(FakeForm &f, std::string_view verb, const std::string &c, c
     if (verb == "set")
         control.text = value;
     if (verb == "items")
-        control.items = value.empty() ? std::vector<std::string>{} : SplitOn(value, '|');
+        control.items = value.empty() ? std::vector<std::string>{} : Split(value, '|');
     control.checked = verb == "check" || (control.checked && verb != "uncheck");
     control.shown = control.shown && verb != "hide";
     return true;
@@ -188,7 +180,7 @@ template <typename Each> void ForEachName(const std::string &step, Each each) {
     const std::string verb = step.substr(0, a);
     const std::string names = a == std::string::npos ? "" : step.substr(a + 1, b - a - 1);
     const std::string value = b == std::string::npos ? "" : step.substr(b + 1);
-    for (const std::string &c : SplitOn(names, ','))
+    for (const std::string &c : Split(names, ','))
         each(verb, c, value);
 }
 

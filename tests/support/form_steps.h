@@ -88,7 +88,7 @@ inline void RunStep(OpenForm &open, const std::string &step, const ExtraSteps &e
     using Step = std::function<void(FakeForm &, const std::string &c, const std::string &value)>;
     const auto &own = open.behaviour.ownTouchRule;
     const auto list = [](const std::string &v) {
-        return v.empty() ? std::vector<std::string>{} : SplitOn(v, '|');
+        return v.empty() ? std::vector<std::string>{} : Split(v, '|');
     };
     // clang-format off
     const std::map<std::string, Step, std::less<>> steps = {
@@ -144,7 +144,7 @@ inline std::vector<Scenario> Scenarios(std::initializer_list<std::string> tables
     std::vector<Scenario> all;
     for (const auto &table : tables)
         for (auto &row : cases::Load(table))
-            for (const auto &kind : SplitOn(row[0], ' '))
+            for (const auto &kind : Split(row[0], ' '))
                 all.push_back({row, KindNamed(kind)});
     return all;
 }

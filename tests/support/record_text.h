@@ -21,16 +21,7 @@
 
 namespace ondrell::record_text {
 
-inline std::vector<std::string> Split(std::string_view text, char by) {
-    std::vector<std::string> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t at = text.find(by, start);
-        parts.emplace_back(text.substr(start, at - start));
-        if (at == std::string_view::npos)
-            return parts;
-        start = at + 1;
-    }
-}
+using cases::Split;
 
 // The texts of a record by file key; FIELD names a member and its key at once. The tables are kept
 // packed by hand (clang-format would give each entry a line).
