@@ -29,6 +29,21 @@ void SetBox(mf::BvhNode &node, const std::vector<mf::BoundaryEdge> &edges, std::
     }
 }
 
+// Splits items [lo, hi) of a node at the median of key and appends the node's two children, whose
+// index it returns; the caller builds them over [lo, mid) and [mid, hi).
+template <class Item, class Key>
+std::uint32_t SplitAtMedian(std::vector<Item> &items, std::vector<mf::BvhNode> &nodes, std::uint32_t index,
+                            std::size_t lo, std::size_t hi, Key key) {
+    const std::size_t mid = (lo + hi) / 2;
+    std::nth_element(items.begin() + long(lo), items.begin() + long(mid), items.begin() + long(hi),
+                     [&](const Item &a, const Item &b) { return key(a) < key(b); });
+    const auto child = std::uint32_t(nodes.size());
+    nodes.resize(nodes.size() + 2);
+    nodes[index].first = child;
+    nodes[index].count = 0;
+    return child;
+}
+
 void BuildNode(Trees &trees, std::uint32_t index, std::size_t lo, std::size_t hi) {
     SetBox(trees.nodes[index], trees.edges, lo, hi);
     if (hi - lo <= kLeafEdges) {
@@ -48,13 +63,8 @@ void BuildNode(Trees &trees, std::uint32_t index, std::size_t lo, std::size_t hi
         if (mx[d] - mn[d] > mx[axis] - mn[axis])
             axis = d;
     const std::size_t mid = (lo + hi) / 2;
-    std::nth_element(trees.edges.begin() + long(lo), trees.edges.begin() + long(mid),
-                     trees.edges.begin() + long(hi),
-                     [&](const auto &a, const auto &b) { return centre(a, axis) < centre(b, axis); });
-    const auto child = std::uint32_t(trees.nodes.size());
-    trees.nodes.resize(trees.nodes.size() + 2);
-    trees.nodes[index].first = child;
-    trees.nodes[index].count = 0;
+    const std::uint32_t child = SplitAtMedian(trees.edges, trees.nodes, index, lo, hi,
+                                              [&](const auto &e) { return centre(e, axis); });
     BuildNode(trees, child, lo, mid);
     BuildNode(trees, child + 1, mid, hi);
 }
@@ -85,13 +95,7 @@ void BuildAreaNode(Trees &trees, std::uint32_t index, std::size_t lo, std::size_
             axis = d;
     auto centre = [&](std::uint32_t root) { return double(box(root).lo[axis]) + box(root).hi[axis]; };
     const std::size_t mid = (lo + hi) / 2;
-    std::nth_element(trees.areaOrder.begin() + long(lo), trees.areaOrder.begin() + long(mid),
-                     trees.areaOrder.begin() + long(hi),
-                     [&](std::uint32_t a, std::uint32_t b) { return centre(a) < centre(b); });
-    const auto child = std::uint32_t(trees.areaNodes.size());
-    trees.areaNodes.resize(trees.areaNodes.size() + 2);
-    trees.areaNodes[index].first = child;
-    trees.areaNodes[index].count = 0;
+    const std::uint32_t child = SplitAtMedian(trees.areaOrder, trees.areaNodes, index, lo, hi, centre);
     BuildAreaNode(trees, child, lo, mid);
     BuildAreaNode(trees, child + 1, mid, hi);
 }
