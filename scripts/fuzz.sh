@@ -14,7 +14,7 @@ targets=("$@")
 bash scripts/install-deps.sh
 # The targets that validate or look up use the real map of the ordinary build.
 npm ci --prefix data --no-audit --no-fund --loglevel=error
-[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build --target ondrell_map
 export ONDRELL_MAP_FILE="$PWD/build/bin/ondrell.map"
 cmake --preset fuzz >/dev/null

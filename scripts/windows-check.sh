@@ -18,7 +18,7 @@ bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 googletest geogra
 map=$root/build/bin/ondrell.map
 if [ ! -f "$map" ]; then
   npm ci --prefix data --no-audit --no-fund --loglevel=error
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
   cmake --build build --target ondrell_map
 fi
 
