@@ -1,10 +1,11 @@
 // The desktop program: the main menu, and the notice forms it opens.
+#include "app/app_font.h"
 #include "app/digital_menu_frm.h"
+#include "app/quit_after_start.h"
 #include "util/program_id.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -53,10 +54,9 @@ int main(int argc, char *argv[]) {
         return PrintInformation(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ostrel"));
+    ondrell::UseApplicationFont();
     ondrell::DigitalMenuFrmGE06 menu(QApplication::applicationDirPath());
     menu.show();
-    // Start-up measurements: leave as soon as the menu is on screen.
-    if (qEnvironmentVariableIsSet("ONDRELL_QUIT_AFTER_START"))
-        QTimer::singleShot(0, &app, &QApplication::quit);
+    ondrell::QuitAfterStart::Arm(menu);
     return app.exec();
 }

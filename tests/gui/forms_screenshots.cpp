@@ -5,6 +5,7 @@
 #include "contour_samples.h"
 #include "forms_support.h"
 
+#include "app/app_font.h"
 #include "app/digital_menu_frm.h"
 #include "forms/contour_detail_frm.h"
 
@@ -143,6 +144,7 @@ class FormLayoutTest : public QObject {
     RecordingDialogs dialogs_;
 
   private slots:
+    void initTestCase() { UseApplicationFont(); } // as the program starts
     void defaultSize_data() {
         QTest::addColumn<int>("shot");
         for (int i = 0; i < int(std::size(kShots)); ++i)

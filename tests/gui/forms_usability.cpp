@@ -5,6 +5,7 @@
 #include "forms_support.h"
 #include "shell_probe_form.h"
 
+#include "app/app_font.h"
 #include "app/digital_menu_frm.h"
 #include "app/settings.h"
 
@@ -136,6 +137,7 @@ class FormsUsability : public QObject {
     }
 
   private slots:
+    void initTestCase() { UseApplicationFont(); } // as the program starts
     void init() {
         dialogs.recorded = RecordingDialogs();
         scope = std::make_unique<ScopedDialogs>(dialogs);

@@ -1,5 +1,6 @@
 // Runs every *.script of one folder of tests/gui/scripts as a row of one test; a failing row names
 // the script, the line and the step.
+#include "app/app_font.h"
 #include "form_script.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ class ScriptedForms : public QObject {
 // The first argument is the folder of scripts; the others go to QtTest.
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
+    ondrell::UseApplicationFont(); // as the program starts
     if (argc < 2)
         qFatal("usage: %s <folder of scripts> [QtTest options]", argv[0]);
     ScriptedForms test(QString::fromLocal8Bit(argv[1]));

@@ -2,6 +2,7 @@
 // menu's own size (the captions, and so the menu's width, differ by language).
 #include "forms/dialogs_recorder.h"
 
+#include "app/app_font.h"
 #include "app/digital_menu_frm.h"
 #include "app/settings.h"
 
@@ -14,6 +15,7 @@ class ShellMenuLanguages : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() { UseApplicationFont(); } // as the program starts
     void titleAndBannerInEveryLanguage_data() {
         QTest::addColumn<QString>("stored");
         for (const char *language : {"", "0", "1", "2", "7"})
